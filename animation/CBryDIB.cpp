@@ -1,0 +1,151 @@
+#include "CBryDIB.h"
+
+#include <algorithm>
+
+#include "CFileReader.h"
+#include "CFileWriter.h"
+#include "DibHeader.h"
+#include "DibPixelReader.h"
+#include "LoadTrace.h"
+#include "PictureDecoder.h"
+#include "StreamTransfer.h"
+#include "Surface.h"
+
+namespace {
+
+constexpr size_t kPieceSize = 32768;
+
+bool HasNoArea(const std::vector<uint8_t>& block) {
+    const DibHeader header = ParseDibHeader(block.data(), block.size());
+    return header.width == 0 || header.height == 0;
+}
+
+// Writes the bytes in pieces of 32768 followed by the remainder.
+bool WriteInPieces(CFileWriter& writer, const uint8_t* bytes, size_t count) {
+    for (size_t done = 0; done < count; done += kPieceSize) {
+        if (!writer.Write(bytes + done, std::min(kPieceSize, count - done))) return false;
+    }
+    return true;
+}
+
+bool WriteZeros(CFileWriter& writer, size_t count) {
+    static const uint8_t zeros[kPieceSize] = {};
+    for (size_t done = 0; done < count; done += kPieceSize) {
+        if (!writer.Write(zeros, std::min(kPieceSize, count - done))) return false;
+    }
+    return true;
+}
+
+bool ReadInPieces(CFileReader& reader, uint8_t* bytes, size_t count) {
+    for (size_t done = 0; done < count; done += kPieceSize) {
+        if (!reader.Read(bytes + done, std::min(kPieceSize, count - done))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EmptyImageBlock() { return EncodeDibHeader(MakeDibHeader(0, 0, 32)); }
+
+CBryDIB::CBryDIB(std::vector<uint8_t> block) {
+    if (!HasNoArea(block)) m_block = std::move(block);
+}
+
+int32_t CBryDIB::width() const { return IsEmpty() ? 0 : ParseDibHeader(m_block.data(), m_block.size()).width; }
+
+int32_t CBryDIB::height() const { return IsEmpty() ? 0 : ParseDibHeader(m_block.data(), m_block.size()).height; }
+
+int32_t CBryDIB::RowCount() const {
+    return IsEmpty() ? 0 : static_cast<int32_t>(DibRowCount(ParseDibHeader(m_block.data(), m_block.size())));
+}
+
+uint16_t CBryDIB::BitCount() const {
+    return IsEmpty() ? 0 : ParseDibHeader(m_block.data(), m_block.size()).bitCount;
+}
+
+uint32_t CBryDIB::BlockSize() const {
+    if (IsEmpty()) return kDibHeaderSize;
+    const std::optional<uint32_t> computed = ComputedBlockSize(ParseDibHeader(m_block.data(), m_block.size()));
+    return computed ? *computed : static_cast<uint32_t>(m_block.size());
+}
+
+bool CBryDIB::MatchesHeader() const {
+    if (IsEmpty()) return true;
+    const std::optional<uint32_t> computed = ComputedBlockSize(ParseDibHeader(m_block.data(), m_block.size()));
+    return computed && *computed == m_block.size() && DibPixelReader(m_block).Readable();
+}
+
+bool CBryDIB::WriteTo(CFileWriter& writer) const {
+    if (IsEmpty()) {
+        const std::vector<uint8_t> header = EmptyImageBlock();
+        return WriteU32(writer, static_cast<uint32_t>(header.size())) && writer.Write(header.data(), header.size());
+    }
+    const uint32_t size = BlockSize();
+    const size_t held = std::min<size_t>(size, m_block.size());
+    return WriteU32(writer, size) && WriteInPieces(writer, m_block.data(), held) &&
+           WriteZeros(writer, size - held);
+}
+
+bool CBryDIB::ReadFrom(CFileReader& reader) {
+    const uint64_t offset = reader.Offset();
+    uint32_t size = 0;
+    if (!ReadU32(reader, size)) return false;
+    if (size > reader.Remaining()) {
+        reader.Fail();
+        return false;
+    }
+    std::vector<uint8_t> block(size);
+    if (!ReadInPieces(reader, block.data(), block.size())) return false;
+    if (LoadTrace* trace = reader.Trace()) {
+        LoadTrace::ImageBlockSite site;
+        site.offset = offset;
+        site.storedSize = size;
+        const std::optional<uint32_t> expected = ComputedBlockSize(ParseDibHeader(block.data(), block.size()));
+        site.expectedSize = expected.value_or(0);
+        site.headerUsable = HasNoArea(block) ? size == kDibHeaderSize : DibPixelReader(block).Readable();
+        site.animation = trace->currentAnimation;
+        site.frame = trace->currentFrame;
+        trace->imageBlocks.push_back(site);
+    }
+    m_block.clear();
+    if (!HasNoArea(block)) m_block = std::move(block);
+    return true;
+}
+
+bool CBryDIB::LoadPicture(const std::string& path) {
+    if (path.empty()) return false;
+    DecodedPicture picture = DecodePictureFile(path);
+    if (picture.block.empty()) return false;
+    m_block = std::move(picture.block);
+    return true;
+}
+
+std::vector<PaletteEntry> CBryDIB::Palette() const {
+    std::vector<PaletteEntry> entries;
+    const DibHeader header = ParseDibHeader(m_block.data(), m_block.size());
+    if (IsEmpty() || header.bitCount > 8 || m_block.size() <= kDibHeaderSize) return entries;
+    const uint64_t available = (m_block.size() - kDibHeaderSize) / 4;
+    const uint64_t count = std::min<uint64_t>({ColourTableBytes(header) / 4, available, 256});
+    for (uint64_t i = 0; i < count; ++i) {
+        const uint8_t* entry = m_block.data() + kDibHeaderSize + 4 * i;
+        entries.push_back(PaletteEntry{entry[2], entry[1], entry[0]});
+    }
+    return entries;
+}
+
+void CBryDIB::Draw(Surface& surface, int x, int y) const {
+    if (IsEmpty()) return;
+    const DibPixelReader pixels(m_block);
+    if (!pixels.Readable()) return;
+    const int64_t left = std::max<int64_t>(x, 0);
+    const int64_t right = std::min<int64_t>(int64_t{x} + pixels.Width(), surface.Width());
+    const int64_t top = std::max<int64_t>(y, 0);
+    const int64_t bottom = std::min<int64_t>(int64_t{y} + pixels.Rows(), surface.Height());
+    if (left >= right || top >= bottom) return;
+    const int count = static_cast<int>(right - left);
+    for (int64_t row = top; row < bottom; ++row) {
+        uint32_t* out = surface.Row(static_cast<int>(row)) + left;
+        pixels.ReadRow(static_cast<int>(row - y), static_cast<int>(left - x), count, out);
+        for (int i = 0; i < count; ++i) out[i] &= 0x00FFFFFFu;
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+// A frame's picture: one packed device-independent bitmap (header, colour table, pixel rows).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CFileReader;
+class CFileWriter;
+class Surface;
+
+struct PaletteEntry {
+    uint8_t red = 0, green = 0, blue = 0;
+};
+
+class CBryDIB {
+public:
+    CBryDIB() = default;
+    CBryDIB(const CBryDIB&) = default;
+    CBryDIB(CBryDIB&&) noexcept = default;
+    CBryDIB& operator=(const CBryDIB&) = default;
+    CBryDIB& operator=(CBryDIB&&) noexcept = default;
+    virtual ~CBryDIB() = default;
+
+    // Takes a packed DIB; a block whose header has zero width or height leaves the image empty.
+    explicit CBryDIB(std::vector<uint8_t> block);
+
+    bool IsEmpty() const { return m_block.empty(); }
+    int32_t width() const;
+    int32_t height() const;
+    int32_t RowCount() const;  // |height|
+    uint16_t BitCount() const;
+    const std::vector<uint8_t>& Block() const { return m_block; }
+
+    // The size the block is stored with: computed from its header (40 + colour table + rows),
+    // or the held size when the header makes no sense. An empty image is a 40-byte header.
+    uint32_t BlockSize() const;
+    // Whether the held bytes are exactly what the header calls for.
+    bool MatchesHeader() const;
+
+    // The image block: 32-bit size, then that many bytes (padded with zeros when the held
+    // block is shorter than its header says). An empty image writes a 0 x 0 header.
+    bool WriteTo(CFileWriter& writer) const;
+    // Reads an image block into this (empty) image; sizes beyond the file fail before allocating.
+    bool ReadFrom(CFileReader& reader);
+
+    // Decodes a BMP, JPEG, Targa or PNG file; on failure the image stays as it was.
+    bool LoadPicture(const std::string& path);
+
+    // Colour table entries (for bitmaps of 8 bits or fewer); empty otherwise.
+    std::vector<PaletteEntry> Palette() const;
+
+    // Draws the whole picture with its top-left corner at (x, y), clipped to the surface.
+    // Blocks too short for their header, or compressed, draw nothing.
+    void Draw(Surface& surface, int x, int y) const;
+
+    friend bool operator==(const CBryDIB& a, const CBryDIB& b) { return a.m_block == b.m_block; }
+
+private:
+    std::vector<uint8_t> m_block;
+};
+
+// The 40-byte header stored for a frame without a picture.
+std::vector<uint8_t> EmptyImageBlock();

@@ -1,0 +1,28 @@
+#pragma once
+// Sequential binary output to a file with a sticky good flag.
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+class CFileWriter {
+public:
+    // Creates or truncates the file for binary writing; Good() tells whether it opened.
+    explicit CFileWriter(const std::string& path);
+    CFileWriter(const CFileWriter&) = delete;
+    CFileWriter& operator=(const CFileWriter&) = delete;
+    ~CFileWriter();
+
+    bool Good() const { return m_good; }
+    // Writes exactly n bytes; a failure clears the good flag for good. Zero bytes always succeed.
+    bool Write(const void* data, size_t n);
+    // Flushes and closes; a failed flush or close clears the good flag.
+    bool Close();
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const;
+    };
+    std::unique_ptr<std::FILE, FileCloser> m_file;
+    bool m_good = false;
+};
