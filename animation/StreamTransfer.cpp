@@ -57,6 +57,10 @@ bool ReadCountedString(CFileReader& reader, std::string& text) {
         reader.Fail();
         return false;
     }
+    if (size == 0) {
+        text.clear();
+        return true;
+    }
     std::vector<char> buffer(size);
     if (!reader.Read(buffer.data(), buffer.size())) return false;
     const void* nul = std::memchr(buffer.data(), 0, buffer.size());
