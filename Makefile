@@ -1,0 +1,38 @@
+# The two jobs of the README, over the CMake presets.
+#   make demo   build everything and show the sample characters
+#   make test   build and run every test of both builds
+JOBS ?= 2
+.PHONY: demo test deps native windows native-release test-native test-windows bench clean
+
+deps:
+	@tools/install-deps.sh
+
+native: deps
+	cmake --preset native
+	cmake --build --preset native -j $(JOBS)
+
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+
+native-release: deps
+	cmake --preset native-release
+	cmake --build --preset native-release -j $(JOBS)
+
+demo: native windows
+	@tools/demo.sh
+
+test-native: native
+	ctest --preset native -j $(JOBS)
+
+test-windows: windows
+	ctest --preset windows -j $(JOBS); status=$$?; cmake/wine-stop.sh build/windows/wine; exit $$status
+
+test: test-native test-windows
+
+bench: native-release
+	build/native-release/bin/vimro_bench --benchmark_min_time=0.5
+
+clean:
+	-cmake/wine-stop.sh build/windows/wine
+	rm -rf build out

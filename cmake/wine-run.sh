@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine for ctest and the build: one Wine prefix per build tree,
+# a private Xvfb display and a persistent wineserver, all created on first use.
+#   wine-run.sh program.exe [arguments...]
+# VIMRO_WINE_STATE chooses the state folder (default: <build>/wine beside the program's bin/).
+# VIMRO_USE_DISPLAY=1 keeps the caller's DISPLAY instead of the private one.
+set -u
+
+program=${1:?usage: wine-run.sh program.exe [arguments...]}
+if [ -z "${VIMRO_WINE_STATE:-}" ]; then
+  bindir=$(cd "$(dirname "$program")" && pwd)
+  VIMRO_WINE_STATE=$(dirname "$bindir")/wine
+fi
+state=$VIMRO_WINE_STATE
+mkdir -p "$state"
+export WINEPREFIX=$state/prefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEARCH=win64
+
+# Starts a program detached from our pipes and from the lock (fd 9).
+detach() { setsid "$@" </dev/null >/dev/null 2>&1 9>&- & }
+
+display_alive() {
+  [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null &&
+    [ -S "/tmp/.X11-unix/X$(cat "$state/display")" ]
+}
+
+start_display() {
+  local n=91
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 9>&- &
+  echo $! >"$state/xvfb.pid"
+  echo "$n" >"$state/display"
+  for _ in $(seq 1 100); do [ -S "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.05; done
+  echo "wine-run: Xvfb did not start on :$n" >&2
+  return 1
+}
+
+prepare_prefix() {
+  wineboot -i </dev/null >"$state/wineboot.log" 2>&1 9>&-
+  wineserver -w 9>&-
+  # No window manager: unmanaged windows hide and close at once. No sound device noise.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&-
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f </dev/null >/dev/null 2>&1 9>&-
+  wineserver -w 9>&-
+  touch "$WINEPREFIX/.vimro-ready"
+}
+
+exec 9>"$state/lock"
+flock 9
+if [ "${VIMRO_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+  display_alive || start_display || exit 1
+  export DISPLAY=:$(cat "$state/display")
+fi
+[ -f "$WINEPREFIX/.vimro-ready" ] || prepare_prefix
+# A persistent server: later programs start in tens of milliseconds instead of seconds.
+wineserver -p 9>&- </dev/null >/dev/null 2>&1 || true
+# A tiny hidden window keeps Wine's desktop process from restarting between GUI programs.
+keepalive=$(dirname "$program")/wine-keepalive.exe
+if [ -f "$keepalive" ] && ! { [ -f "$state/keepalive.pid" ] && kill -0 "$(cat "$state/keepalive.pid")" 2>/dev/null; }; then
+  detach wine "$keepalive"
+  echo $! >"$state/keepalive.pid"
+fi
+flock -u 9
+exec 9>&-
+exec wine "$@"

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the builds and tests need (as root; sudo otherwise).
+# Only what is missing is installed, so repeated runs are quick.
+set -eu
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  googletest libgtest-dev libbenchmark-dev libstb-dev nlohmann-json3-dev
+  mingw-w64 mingw-w64-tools wine wine64 libwine-dev
+  xvfb xauth imagemagick
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
