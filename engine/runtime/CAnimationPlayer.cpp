@@ -1,0 +1,218 @@
+#include "CAnimationPlayer.h"
+
+#include <cmath>
+
+#include "CCharacterModel.h"
+#include "Surface.h"
+
+namespace {
+
+// Beyond this many counted frames a destination is treated as never reached.
+constexpr uint32_t kMaxCountedFrames = 1000000;
+
+float ShiftOn(const CFrame& frame, bool xAxis) { return xAxis ? frame.shift.x : frame.shift.y; }
+
+bool AxisIsStill(const CAnimation& animation, bool xAxis) {
+    for (const CFrame& frame : animation.frames) {
+        if (ShiftOn(frame, xAxis) != 0.0f) return false;
+    }
+    return true;
+}
+
+// Clamps one coordinate against a destination it may not pass; true when it clamped.
+bool ClampAxis(float start, float destination, float& position) {
+    if ((start > destination && position < destination) || (start < destination && position > destination)) {
+        position = destination;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void CAnimationPlayer::Rebind(const CCharacterModel* model) {
+    m_model = model;
+    m_frameIndex = 0;
+    m_startTick = m_frameStart = 0;
+    m_animationName.clear();
+    m_appliedX = m_appliedY = m_extraX = m_extraY = 0;
+    m_startX = m_startY = m_destinationX = m_destinationY = 0;
+    m_playOnce = m_running = m_soundPending = false;
+    m_soundName.clear();
+    SetPosition({0.0f, 0.0f});
+}
+
+void CAnimationPlayer::SetPosition(PointF point) {
+    m_currentX.store(point.x, std::memory_order_relaxed);
+    m_currentY.store(point.y, std::memory_order_relaxed);
+}
+
+const CAnimation* CAnimationPlayer::CurrentAnimation() const {
+    return m_model != nullptr ? m_model->FindAnimation(m_animationName) : nullptr;
+}
+
+bool CAnimationPlayer::Prepare(const std::string& animationName, float destinationX, float destinationY, bool playOnce) {
+    if (m_running) return false;
+    m_playOnce = playOnce;
+    m_destinationX = destinationX;
+    m_destinationY = destinationY;
+    const PointF start = Position();
+    m_startX = start.x;
+    m_startY = start.y;
+    m_appliedX = m_appliedY = 0;
+    m_animationName = animationName;
+    m_extraX = m_extraY = 0;
+    if (playOnce) return true;
+    const CAnimation* animation = CurrentAnimation();
+    // A frameless animation has nothing to spread the way over; its first step ends it.
+    if (animation == nullptr || animation->frames.empty()) return true;
+    const bool stillX = AxisIsStill(*animation, true);
+    const bool stillY = AxisIsStill(*animation, false);
+    if (stillX && stillY) {
+        SpreadDestination(*animation);
+        return true;
+    }
+    if (!stillX && !stillY) return true;
+    const bool movingIsX = !stillX;
+    const float startMoving = movingIsX ? m_startX : m_startY;
+    const float destinationMoving = movingIsX ? m_destinationX : m_destinationY;
+    if (startMoving == destinationMoving) return true;
+    uint32_t counter = 0;
+    if (!CountFramesToDestination(*animation, movingIsX, counter)) {
+        m_animationName.clear();
+        return false;
+    }
+    const float still = movingIsX ? (m_destinationY - m_startY) : (m_destinationX - m_startX);
+    (movingIsX ? m_extraY : m_extraX) = still / static_cast<float>(counter);
+    return true;
+}
+
+void CAnimationPlayer::SpreadDestination(const CAnimation& animation) {
+    const auto count = static_cast<float>(animation.frames.size());
+    m_extraX = (m_destinationX - m_startX) / count;
+    m_extraY = (m_destinationY - m_startY) / count;
+}
+
+// Walks the frames (repeating) until the moving axis reaches the destination. False when a
+// whole pass gets no nearer than the start: the animation walks away or stays in place.
+bool CAnimationPlayer::CountFramesToDestination(const CAnimation& animation, bool movingIsX, uint32_t& counter) const {
+    const float start = movingIsX ? m_startX : m_startY;
+    const float destination = movingIsX ? m_destinationX : m_destinationY;
+    const bool decreasing = destination < start;
+    float v = start;
+    counter = 0;
+    for (;;) {
+        for (const CFrame& frame : animation.frames) {
+            if (decreasing ? v <= destination : v >= destination) return true;
+            v += ShiftOn(frame, movingIsX);
+            if (++counter > kMaxCountedFrames) return false;
+        }
+        if (decreasing ? v >= start : v <= start) return false;
+    }
+}
+
+void CAnimationPlayer::Start(uint32_t tick) {
+    m_frameIndex = 0;
+    m_startTick = tick;
+    m_frameStart = 0;
+    m_soundPending = false;
+    m_running = true;
+}
+
+void CAnimationPlayer::Move(float dx, float dy) {
+    PointF position = Position();
+    position.x += dx;
+    position.y += dy;
+    if (ClampAxis(m_startX, m_destinationX, position.x) && !m_playOnce) m_running = false;
+    if (ClampAxis(m_startY, m_destinationY, position.y) && !m_playOnce) m_running = false;
+    SetPosition(position);
+}
+
+bool CAnimationPlayer::ArrivedWithinTwoPixels() const {
+    const PointF position = Position();
+    const double dx = static_cast<double>(position.x) - m_destinationX;
+    const double dy = static_cast<double>(position.y) - m_destinationY;
+    return std::sqrt(dx * dx + dy * dy) < 2.0;
+}
+
+void CAnimationPlayer::CompleteFrame(const CFrame& frame) {
+    m_frameStart += frame.displayTime;
+    Move(frame.shift.x + m_extraX - m_appliedX, frame.shift.y + m_extraY - m_appliedY);
+    m_appliedX = m_appliedY = 0;
+    if (!frame.sound.empty()) {
+        m_soundPending = true;
+        m_soundName = frame.sound;
+    }
+}
+
+bool CAnimationPlayer::Step(uint32_t tick) {
+    if (m_model == nullptr) return false;
+    const uint32_t elapsed = tick - m_startTick;
+    const CAnimation* animation = CurrentAnimation();
+    if (animation == nullptr || animation->frames.empty()) {
+        m_running = false;
+        return false;
+    }
+    const std::vector<CFrame>& frames = animation->frames;
+    const auto last = static_cast<int32_t>(frames.size()) - 1;
+    int32_t i = m_frameIndex < 0 || m_frameIndex > last ? 0 : m_frameIndex;
+    // A repeated pass that takes no time at all ends the step, so zero display times cannot hang it.
+    bool passFromFirstFrame = i == 0;
+    uint32_t passBegin = m_frameStart;
+    while (m_frameStart < elapsed) {
+        const CFrame& frame = frames[static_cast<size_t>(i)];
+        if (uint64_t{m_frameStart} + frame.displayTime > elapsed) {
+            const float fraction = static_cast<float>(elapsed - m_frameStart) / static_cast<float>(frame.displayTime);
+            const float targetX = (frame.shift.x + m_extraX) * fraction;
+            const float targetY = (frame.shift.y + m_extraY) * fraction;
+            Move(targetX - m_appliedX, targetY - m_appliedY);
+            m_appliedX = targetX;
+            m_appliedY = targetY;
+            m_frameIndex = i;
+            return true;
+        }
+        CompleteFrame(frame);
+        if (++i <= last) continue;
+        if (m_playOnce || ArrivedWithinTwoPixels()) {
+            m_frameIndex = last;
+            m_running = false;
+            return true;
+        }
+        i = 0;
+        if (passFromFirstFrame && m_frameStart == passBegin) break;
+        passFromFirstFrame = true;
+        passBegin = m_frameStart;
+    }
+    m_frameIndex = i;
+    return true;
+}
+
+const CFrame* CAnimationPlayer::CurrentFrame() const {
+    const CAnimation* animation = CurrentAnimation();
+    if (animation == nullptr || animation->frames.empty()) return nullptr;
+    const bool inside = m_frameIndex >= 0 && static_cast<size_t>(m_frameIndex) < animation->frames.size();
+    return &animation->frames[inside ? static_cast<size_t>(m_frameIndex) : 0];
+}
+
+FrameRect CAnimationPlayer::CurrentFrameRect() const {
+    const PointF position = Position();
+    const CFrame* frame = CurrentFrame();
+    if (frame == nullptr) {
+        const int32_t x = TruncateToInt32(position.x);
+        const int32_t y = TruncateToInt32(position.y);
+        return FrameRect{x, y, x, y};
+    }
+    FrameRect rect;
+    rect.left = TruncateToInt32(position.x - frame->anchor.x);
+    rect.top = TruncateToInt32(position.y - frame->anchor.y);
+    rect.right = SaturatingAdd(rect.left, frame->image.width() > 0 ? frame->image.width() : 0);
+    rect.bottom = SaturatingAdd(rect.top, frame->image.RowCount());
+    return rect;
+}
+
+bool CAnimationPlayer::DrawFrame(Surface& surface) const {
+    const CFrame* frame = CurrentFrame();
+    if (frame == nullptr) return false;
+    frame->image.Draw(surface, 0, 0);
+    return true;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// Plays one animation of a character in real time: frames by their display times, linear
+// movement within a frame, a destination spread over the frames or reached by travelling.
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "FrameRect.h"
+#include "PointF.h"
+
+class CCharacterModel;
+class CAnimation;
+class CFrame;
+class Surface;
+
+class CAnimationPlayer {
+public:
+    CAnimationPlayer() = default;
+    explicit CAnimationPlayer(const CCharacterModel* model) : m_model(model) {}
+    CAnimationPlayer(const CAnimationPlayer&) = delete;
+    CAnimationPlayer& operator=(const CAnimationPlayer&) = delete;
+    // A fresh player bound to the model: position (0, 0), idle.
+    void Rebind(const CCharacterModel* model);
+
+    // Sets up the next animation; refused while running, or when the animation walks away
+    // from the destination (the animation name then becomes empty).
+    bool Prepare(const std::string& animationName, float destinationX, float destinationY, bool playOnce);
+    void Start(uint32_t tick);
+    bool Step(uint32_t tick);
+    FrameRect CurrentFrameRect() const;
+    // Draws the current frame picture into the surface at (0, 0); false when there is none.
+    bool DrawFrame(Surface& surface) const;
+
+    // The reference point on the screen; written from the client's thread and by dragging.
+    PointF Position() const { return {m_currentX.load(std::memory_order_relaxed), m_currentY.load(std::memory_order_relaxed)}; }
+    void SetPosition(PointF point);
+
+    bool IsRunning() const { return m_running; }
+    void StopRunning() { m_running = false; }
+    bool IsSoundPending() const { return m_soundPending; }
+    const std::string& PendingSound() const { return m_soundName; }
+    void ClearPendingSound() { m_soundPending = false; }
+
+    int32_t FrameIndex() const { return m_frameIndex; }
+    const std::string& AnimationName() const { return m_animationName; }
+    PointF Extra() const { return {m_extraX, m_extraY}; }
+    PointF Applied() const { return {m_appliedX, m_appliedY}; }
+    bool IsPlayOnce() const { return m_playOnce; }
+
+private:
+    const CAnimation* CurrentAnimation() const;
+    const CFrame* CurrentFrame() const;
+    void SpreadDestination(const CAnimation& animation);
+    bool CountFramesToDestination(const CAnimation& animation, bool movingIsX, uint32_t& counter) const;
+    void Move(float dx, float dy);
+    void Clamp();
+    bool ArrivedWithinTwoPixels() const;
+    void CompleteFrame(const CFrame& frame);
+
+    const CCharacterModel* m_model = nullptr;
+    int32_t m_frameIndex = 0;
+    uint32_t m_startTick = 0;
+    uint32_t m_frameStart = 0;
+    std::string m_animationName;
+    float m_appliedX = 0, m_appliedY = 0;
+    float m_extraX = 0, m_extraY = 0;
+    float m_startX = 0, m_startY = 0;
+    float m_destinationX = 0, m_destinationY = 0;
+    bool m_playOnce = false;
+    std::atomic<float> m_currentX{0.0f};
+    std::atomic<float> m_currentY{0.0f};
+    bool m_running = false;
+    bool m_soundPending = false;
+    std::string m_soundName;
+};

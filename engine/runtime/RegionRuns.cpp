@@ -1,0 +1,23 @@
+#include "RegionRuns.h"
+
+#include "FrameRect.h"
+#include "Surface.h"
+
+void BuildRegionRuns(const Surface& surface, int32_t left, int32_t top, uint32_t keyColour, std::vector<RunRect>& runs) {
+    runs.clear();
+    const int width = surface.Width();
+    const uint32_t key = keyColour & 0x00FFFFFFu;
+    for (int row = 0; row < surface.Height(); ++row) {
+        const uint32_t* pixels = surface.Row(row);
+        const int32_t y = SaturatingAdd(top, row);
+        const int32_t yEnd = SaturatingAdd(y, 1);
+        int column = 0;
+        while (column < width) {
+            while (column < width && (pixels[column] & 0x00FFFFFFu) == key) ++column;
+            if (column == width) break;
+            const int runStart = column;
+            while (column < width && (pixels[column] & 0x00FFFFFFu) != key) ++column;
+            runs.push_back(RunRect{SaturatingAdd(left, runStart), y, SaturatingAdd(left, column), yEnd});
+        }
+    }
+}

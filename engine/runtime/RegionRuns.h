@@ -1,0 +1,21 @@
+#pragma once
+// The window region of a picture: per row, the maximal runs of non-transparent pixels.
+#include <cstdint>
+#include <vector>
+
+class Surface;
+
+// One run: from (left, top) to (right, bottom), right and bottom exclusive; bottom = top + 1.
+struct RunRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    friend bool operator==(const RunRect& a, const RunRect& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    }
+};
+
+// Replaces runs with the runs of every row of the surface, offset by (left, top). Pixels whose
+// colour (the fourth byte ignored) equals the key colour are transparent.
+void BuildRegionRuns(const Surface& surface, int32_t left, int32_t top, uint32_t keyColour, std::vector<RunRect>& runs);
