@@ -42,6 +42,11 @@ private:
     HGDIOBJ m_previous = nullptr;
 };
 
+template <class Function>
+Function ProcAddress(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 }  // namespace
 
 TEST(WindowsDraw, PictureLandsUprightAtItsDestination) {
@@ -61,14 +66,10 @@ TEST(WindowsDraw, PictureLandsUprightAtItsDestination) {
 TEST(WindowsDraw, PalettesComeFromTheColourTable) {
     std::vector<uint8_t> rgb(2 * 2 * 3, 90);
     EXPECT_EQ(CreatePictureGdiPalette(CBryDIB(DibFromPixels(rgb.data(), 2, 2, 3))).Get(), nullptr);
-    std::vector<uint8_t> block(40, 0);
-    block[0] = 40;
-    block[4] = 2;
-    block[8] = 1;
-    block[12] = 1;
-    block[14] = 8;
-    block[32] = 2;  // two colours
-    block.insert(block.end(), {0, 0, 255, 0, 255, 0, 0, 0, 0, 1, 0, 0});
+    // 2 x 1 pixels, 8 bits, two colours (red, blue), pixel indices 0 and 1.
+    const uint8_t bytes[] = {40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                             0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0, 0, 1, 0, 0};
+    const std::vector<uint8_t> block(std::begin(bytes), std::end(bytes));
     const CBryDIB paletted(block);
     const GdiPalette palette = CreatePictureGdiPalette(paletted);
     ASSERT_NE(palette.Get(), nullptr);
@@ -87,8 +88,8 @@ TEST(ComponentServer, LoadsAndRefusesUnknownClasses) {
     ASSERT_NE(module, nullptr) << "VimroGE.dll beside the test";
     using GetClassObject = HRESULT(__stdcall*)(REFCLSID, REFIID, void**);
     using CanUnload = HRESULT(__stdcall*)();
-    auto getClassObject = reinterpret_cast<GetClassObject>(GetProcAddress(module, "DllGetClassObject"));
-    auto canUnload = reinterpret_cast<CanUnload>(GetProcAddress(module, "DllCanUnloadNow"));
+    auto getClassObject = ProcAddress<GetClassObject>(module, "DllGetClassObject");
+    auto canUnload = ProcAddress<CanUnload>(module, "DllCanUnloadNow");
     ASSERT_NE(getClassObject, nullptr);
     ASSERT_NE(canUnload, nullptr);
     void* object = reinterpret_cast<void*>(1);
