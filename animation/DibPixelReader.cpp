@@ -68,35 +68,42 @@ void DibPixelReader::ReadRow(int row, int x0, int count, uint32_t* out) const {
     const uint32_t rows = DibRowCount(m_header);
     const uint64_t stored = m_header.height > 0 ? rows - 1 - static_cast<uint32_t>(row) : static_cast<uint32_t>(row);
     const uint8_t* line = m_pixels + stored * m_stride;
-    for (int i = 0; i < count; ++i) {
-        const size_t x = static_cast<size_t>(x0 + i);
-        switch (m_header.bitCount) {
-            case 32: {
-                const uint8_t* p = line + 4 * x;
-                out[i] = m_bitfields ? MaskedColour(LoadU32(p))
-                                     : static_cast<uint32_t>(p[3]) << 24 | static_cast<uint32_t>(p[2]) << 16 |
-                                           static_cast<uint32_t>(p[1]) << 8 | p[0];
-                break;
+    const size_t first = static_cast<size_t>(x0);
+    // One loop per depth, so that the common 24- and 32-bit cases stay tight.
+    switch (m_header.bitCount) {
+        case 32:
+            if (m_bitfields) {
+                for (int i = 0; i < count; ++i) out[i] = MaskedColour(LoadU32(line + 4 * (first + static_cast<size_t>(i))));
+            } else {
+                for (int i = 0; i < count; ++i) out[i] = LoadU32(line + 4 * (first + static_cast<size_t>(i)));
             }
-            case 24: {
-                const uint8_t* p = line + 3 * x;
+            break;
+        case 24:
+            for (int i = 0; i < count; ++i) {
+                const uint8_t* p = line + 3 * (first + static_cast<size_t>(i));
                 out[i] = 0xFF000000u | static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[0];
-                break;
             }
-            case 16: {
-                const uint8_t* p = line + 2 * x;
+            break;
+        case 16:
+            for (int i = 0; i < count; ++i) {
+                const uint8_t* p = line + 2 * (first + static_cast<size_t>(i));
                 out[i] = MaskedColour(static_cast<uint32_t>(p[0] | p[1] << 8));
-                break;
             }
-            case 8:
-                out[i] = PaletteColour(line[x]);
-                break;
-            case 4:
+            break;
+        case 8:
+            for (int i = 0; i < count; ++i) out[i] = PaletteColour(line[first + static_cast<size_t>(i)]);
+            break;
+        case 4:
+            for (int i = 0; i < count; ++i) {
+                const size_t x = first + static_cast<size_t>(i);
                 out[i] = PaletteColour((line[x / 2] >> ((x % 2 == 0) ? 4 : 0)) & 0x0Fu);
-                break;
-            default:  // 1 bit
+            }
+            break;
+        default:  // 1 bit
+            for (int i = 0; i < count; ++i) {
+                const size_t x = first + static_cast<size_t>(i);
                 out[i] = PaletteColour((line[x / 8] >> (7 - x % 8)) & 0x01u);
-                break;
-        }
+            }
+            break;
     }
 }

@@ -89,4 +89,3 @@ BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(Load)->Unit(benchmark::kMillisecond);
 BENCHMARK(Save)->Unit(benchmark::kMillisecond);
 BENCHMARK(CopyModel)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
