@@ -1,0 +1,54 @@
+#include "CFileList.h"
+
+#include "NameCompare.h"
+
+std::string CFileList::ValueName(long long index) { return "File_" + std::to_string(index); }
+
+long long CFileList::FirstMissingIndex() {
+    long long index = 1;
+    while (m_key.ReadString(ValueName(index))) ++index;
+    return index;
+}
+
+bool CFileList::Add(const std::string& path) {
+    if (path.empty()) return false;
+    return m_key.WriteString(ValueName(FirstMissingIndex()), path);
+}
+
+std::optional<std::string> CFileList::PathAt(long long index) { return m_key.ReadString(ValueName(index)); }
+
+std::optional<long long> CFileList::FindPath(const std::string& path) {
+    for (long long index = 1;; ++index) {
+        const std::optional<std::string> listed = PathAt(index);
+        if (!listed) return std::nullopt;
+        if (EqualsIgnoringAsciiCase(*listed, path)) return index;
+    }
+}
+
+// Deletes File_index and moves every following entry of the run down by one.
+void CFileList::CloseGapAt(long long index) {
+    m_key.DeleteValue(ValueName(index));
+    long long next = index + 1;
+    std::optional<std::string> moved;
+    while ((moved = PathAt(next))) {
+        m_key.WriteString(ValueName(next - 1), *moved);
+        ++next;
+    }
+    if (next - 1 > index) m_key.DeleteValue(ValueName(next - 1));
+}
+
+int CFileList::Remove(const std::string& characterName,
+                      const std::function<std::string(const std::string&)>& characterNameOf) {
+    int removed = 0;
+    long long index = 1;
+    std::optional<std::string> path;
+    while ((path = PathAt(index))) {
+        if (EqualsIgnoringAsciiCase(characterNameOf(*path), characterName)) {
+            CloseGapAt(index);
+            ++removed;
+        } else {
+            ++index;
+        }
+    }
+    return removed;
+}

@@ -1,0 +1,44 @@
+#include "CharacterQueries.h"
+
+#include "CCharacterModel.h"
+#include "FrameRect.h"
+#include "NameCompare.h"
+
+namespace {
+
+const CFrame* FirstFrame(const CCharacterModel& model, const std::string& animationName) {
+    const CAnimation* animation = model.FindAnimation(animationName);
+    return animation != nullptr && !animation->frames.empty() ? &animation->frames.front() : nullptr;
+}
+
+}  // namespace
+
+std::optional<std::string> FindListedName(const std::vector<std::string>& list, std::string_view name) {
+    for (const std::string& listed : list) {
+        if (EqualsIgnoringAsciiCase(listed, name)) return listed;
+    }
+    return std::nullopt;
+}
+
+QueryOutcome AskForPosition(const CCharacterModel& model, PointF position, const std::string& animationName,
+                            const std::string& characterName, QueryPoint& result) {
+    const CFrame* frame = FirstFrame(model, animationName);
+    if (frame == nullptr) return QueryOutcome::AnimationNotFound;
+    const PointF* origin = frame->FindOrigin(characterName);
+    if (origin == nullptr) return QueryOutcome::CharacterNotFound;
+    result.x = TruncateToInt32(static_cast<double>(position.x) - frame->anchor.x + origin->x);
+    result.y = TruncateToInt32(static_cast<double>(position.y) - frame->anchor.y + origin->y);
+    return QueryOutcome::Found;
+}
+
+QueryOutcome AskForCurrentCharacterPosition(const CCharacterModel& model, const std::string& animationName,
+                                            const std::string& characterName, int32_t characterX, int32_t characterY,
+                                            QueryPoint& result) {
+    const CFrame* frame = FirstFrame(model, animationName);
+    if (frame == nullptr) return QueryOutcome::AnimationNotFound;
+    const PointF* found = frame->FindOrigin(characterName);
+    const PointF origin = found != nullptr ? *found : PointF{};
+    result.x = TruncateToInt32(static_cast<double>(characterX) + frame->anchor.x - origin.x);
+    result.y = TruncateToInt32(static_cast<double>(characterY) + frame->anchor.y - origin.y);
+    return QueryOutcome::Found;
+}

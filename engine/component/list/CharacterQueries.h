@@ -1,0 +1,32 @@
+#pragma once
+// The character's client-side checks and position queries, free of any platform.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PointF.h"
+
+class CCharacterModel;
+
+// The first listed animation name equal to name (A to Z without case), in the list's own
+// spelling, so that the character thread finds it by its exact name.
+std::optional<std::string> FindListedName(const std::vector<std::string>& list, std::string_view name);
+
+enum class QueryOutcome { Found, AnimationNotFound, CharacterNotFound };
+
+struct QueryPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// Where the named other character belongs while this character, at position, shows the
+// animation's first frame. An animation without frames answers AnimationNotFound.
+QueryOutcome AskForPosition(const CCharacterModel& model, PointF position, const std::string& animationName,
+                            const std::string& characterName, QueryPoint& result);
+// Where this character belongs when the other character stands at (characterX, characterY);
+// an absent origin counts as (0, 0).
+QueryOutcome AskForCurrentCharacterPosition(const CCharacterModel& model, const std::string& animationName,
+                                            const std::string& characterName, int32_t characterX, int32_t characterY,
+                                            QueryPoint& result);
