@@ -1,0 +1,19 @@
+#pragma once
+// Turning drawn canvases into frames and frames into animations.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CAnimation.h"
+#include "CFrame.h"
+#include "Canvas.h"
+
+struct FrameTiming {
+    uint32_t displayTime = 100;  // milliseconds
+    PointF shift;                // how far the character moves during the frame
+    std::string sound;           // WAV file name without folder, or empty
+};
+
+// A frame holding the canvas as a 24-bit picture with the given reference point.
+CFrame MakeFrame(const Canvas& canvas, PointF anchor, const FrameTiming& timing);
+CAnimation MakeAnimation(const std::string& name, std::vector<CFrame> frames);
