@@ -1,0 +1,30 @@
+#pragma once
+// The editor's four file pickers: mode, default extension, initial name, filter, flags.
+#include <cstdint>
+#include <string>
+
+enum class PickerMode { Open, Save };
+
+struct FilePickerSpec {
+    PickerMode mode;
+    const char* defaultExtension;
+    const char* initialName;  // the pattern, shown in the name box when the picker opens
+    const char* filter;       // pairs of text and pattern separated by '|', ending with "||"
+    uint32_t flags;           // OFN_ values
+};
+
+constexpr uint32_t kPickerHideReadOnly = 0x0004;
+constexpr uint32_t kPickerPathMustExist = 0x0800;
+constexpr uint32_t kPickerFileMustExist = 0x1000;
+
+extern const FilePickerSpec kLoadCharacterPicker;
+// Like Load, but a new file name is accepted (no file-must-exist flag).
+extern const FilePickerSpec kSaveCharacterPicker;
+extern const FilePickerSpec kOpenImagePicker;
+extern const FilePickerSpec kInsertSoundPicker;
+
+// The filter as the platform's picker wants it: every '|' a NUL (the final "||" ends the list).
+std::string PickerFilterString(const std::string& filter);
+
+// The part of a path after its last '\\' or '/'.
+std::string FileNameWithoutFolder(const std::string& path);

@@ -1,0 +1,84 @@
+#include "FrameEditor.h"
+
+#include "FieldText.h"
+#include "FrameDrag.h"
+#include "PointMarks.h"
+
+void CFrameEditor::SetAnimation(CAnimation animation) {
+    m_animation = std::move(animation);
+    m_dragging = false;
+    ClampCurrentIndex();
+}
+
+CFrame* CFrameEditor::CurrentFrame() {
+    return m_current < m_animation.frames.size() ? &m_animation.frames[m_current] : nullptr;
+}
+
+const CFrame* CFrameEditor::CurrentFrame() const {
+    return m_current < m_animation.frames.size() ? &m_animation.frames[m_current] : nullptr;
+}
+
+bool CFrameEditor::ClampCurrentIndex() {
+    if (m_animation.frames.empty()) {
+        m_current = 0;
+        return false;
+    }
+    if (m_current >= m_animation.frames.size()) m_current = m_animation.frames.size() - 1;
+    return true;
+}
+
+std::vector<std::string> CFrameEditor::FrameListItems() const {
+    std::vector<std::string> items;
+    items.reserve(m_animation.frames.size());
+    for (size_t i = 0; i < m_animation.frames.size(); ++i) items.push_back(FrameListItem(i));
+    return items;
+}
+
+bool CFrameEditor::SelectFrame(size_t index) {
+    const size_t previous = m_current;
+    m_current = index;
+    return index < m_animation.frames.size() && index == previous;
+}
+
+void CFrameEditor::InsertNewFrame() { m_current = InsertFrameAfter(m_animation, m_current); }
+
+DeleteOutcome CFrameEditor::DeleteCurrentFrame() { return DeleteFrameAt(m_animation, m_current); }
+
+bool CFrameEditor::LoadPicture(const std::string& path) {
+    CFrame* frame = CurrentFrame();
+    return frame != nullptr && frame->image.LoadPicture(path);
+}
+
+void CFrameEditor::SetSound(std::string sound) {
+    if (CFrame* frame = CurrentFrame()) frame->sound = std::move(sound);
+}
+
+void CFrameEditor::PutOrigin(const std::string& name) {
+    if (CFrame* frame = CurrentFrame()) frame->SetOrigin(name, {0.0f, 0.0f});
+}
+
+void CFrameEditor::SetShiftX(const std::string& text) {
+    if (CFrame* frame = CurrentFrame()) frame->shift.x = static_cast<float>(ParseLikeAtol(text));
+}
+
+void CFrameEditor::SetShiftY(const std::string& text) {
+    if (CFrame* frame = CurrentFrame()) frame->shift.y = static_cast<float>(ParseLikeAtol(text));
+}
+
+bool CFrameEditor::Press(float x, float y, int clientWidth, int clientHeight, const std::string& characterName) {
+    const CFrame* frame = CurrentFrame();
+    if (frame == nullptr) return false;
+    const auto hit = HitMark(PointMarks(*frame, characterName, clientWidth, clientHeight), x, y);
+    if (!hit) return false;
+    m_dragging = true;
+    m_dragTarget = *hit;
+    m_lastMouse = {x, y};
+    return true;
+}
+
+bool CFrameEditor::MoveTo(float x, float y, const std::string& characterName) {
+    if (!m_dragging) return false;
+    ApplyDrag(m_animation, m_current, m_dragTarget, characterName, x - m_lastMouse.x, y - m_lastMouse.y);
+    m_lastMouse = {x, y};
+    return true;
+}
