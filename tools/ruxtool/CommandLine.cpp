@@ -1,0 +1,86 @@
+#include "CommandLine.h"
+
+#include <exception>
+#include <functional>
+#include <ostream>
+
+#include "Commands.h"
+
+namespace {
+
+using Operands = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* operands;  // as shown in the usage
+    size_t operandCount;
+    const char* summary;
+    std::function<int(const Operands&, std::ostream&, std::ostream&)> run;
+};
+
+const std::vector<Command>& CommandTable() {
+    static const std::vector<Command> commands = {
+        {"dump", "FILE", 1, "print the character file as JSON",
+         [](const Operands& o, std::ostream& out, std::ostream& err) { return RunDump(o[0], out, err); }},
+        {"check", "FILE", 1, "verify the file reads to its end and every picture block matches its header",
+         [](const Operands& o, std::ostream& out, std::ostream& err) { return RunCheck(o[0], out, err); }},
+        {"info", "FILE", 1, "print a short summary of the character",
+         [](const Operands& o, std::ostream& out, std::ostream& err) { return RunInfo(o[0], out, err); }},
+        {"export", "FILE DIR", 2, "write every picture as PNG and DIR/manifest.json",
+         [](const Operands& o, std::ostream& out, std::ostream& err) { return RunExport(o[0], o[1], out, err); }},
+        {"build", "MANIFEST OUT", 2, "write a character file from a manifest and its pictures",
+         [](const Operands& o, std::ostream& out, std::ostream& err) { return RunBuild(o[0], o[1], out, err); }},
+    };
+    return commands;
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: ruxtool COMMAND ARGUMENTS\n";
+    for (const Command& command : CommandTable()) {
+        out << "  ruxtool " << command.name << ' ' << command.operands << "\n      " << command.summary << '\n';
+    }
+    out << "Exit status: 0 success, 1 the file is broken or cannot be read or written, 2 bad command line.\n";
+}
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& command : CommandTable()) {
+        if (name == command.name) return &command;
+    }
+    return nullptr;
+}
+
+int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << "ruxtool: no command given (try 'ruxtool help')\n";
+        return kExitUsage;
+    }
+    if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(out);
+        return kExitOk;
+    }
+    const Command* command = FindCommand(args[0]);
+    if (command == nullptr) {
+        err << "ruxtool: unknown command '" << args[0] << "' (try 'ruxtool help')\n";
+        return kExitUsage;
+    }
+    const Operands operands(args.begin() + 1, args.end());
+    if (operands.size() != command->operandCount) {
+        err << "ruxtool " << command->name << ": expected " << command->operands << " (usage: ruxtool "
+            << command->name << ' ' << command->operands << ")\n";
+        return kExitUsage;
+    }
+    return command->run(operands, out, err);
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        return Dispatch(args, out, err);
+    } catch (const std::exception& error) {
+        err << "ruxtool: " << error.what() << '\n';
+    } catch (...) {
+        err << "ruxtool: unexpected failure\n";
+    }
+    return kExitFailure;
+}

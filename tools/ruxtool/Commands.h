@@ -1,0 +1,19 @@
+#pragma once
+// The ruxtool commands. Each returns the process exit code and writes one line to err on failure.
+#include <iosfwd>
+#include <string>
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;  // the file is unreadable, broken or could not be written
+constexpr int kExitUsage = 2;    // the command line is wrong
+
+// The file as JSON; on a failed load, what was read and the failing offset.
+int RunDump(const std::string& file, std::ostream& out, std::ostream& err);
+// Whether the file loads to its end with every picture block the size its header calls for.
+int RunCheck(const std::string& file, std::ostream& out, std::ostream& err);
+// A short human summary.
+int RunInfo(const std::string& file, std::ostream& out, std::ostream& err);
+// Every picture as a PNG in the folder, with manifest.json describing the rest.
+int RunExport(const std::string& file, const std::string& folder, std::ostream& out, std::ostream& err);
+// A character file from a manifest and the pictures it names.
+int RunBuild(const std::string& manifest, const std::string& file, std::ostream& out, std::ostream& err);
