@@ -1,26 +1,47 @@
-// Entry points of the component server. No class is served yet: the component classes
-// arrive with the engine runtime; until then every class request is refused.
-#include <windows.h>
-#include <objbase.h>
+// Entry points of the in-process component server.
+#include "PlatformHeaders.h"
 
-#include "CCharacterModel.h"
+#include <string>
+
+#include "CharacterWindowClass.h"
+#include "ComponentIds.h"
+#include "EventReceiver.h"
+#include "ModuleClasses.h"
+#include "ModuleLock.h"
+#include "TypeInfoCache.h"
 
 namespace {
+
 HINSTANCE g_module = nullptr;
+
+std::wstring ModulePath() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
+    return std::wstring(path, length);
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
         g_module = instance;
         DisableThreadLibraryCalls(instance);
+        com::SetTypeLibrary(LIBID_VimroGraphicEngine, kTypeLibraryMajor, kTypeLibraryMinor);
+    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        // Unloaded while the process goes on: nothing of ours may stay behind.
+        com::ReleaseTypeInfoCache();
+        UnregisterEventReceiverClass();
+        UnregisterCharacterWindowClass();
     }
     return TRUE;
 }
 
-extern "C" HRESULT __stdcall DllCanUnloadNow() { return S_OK; }
+extern "C" HRESULT __stdcall DllCanUnloadNow() { return com::ModuleLockCount() == 0 ? S_OK : S_FALSE; }
 
-extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID, REFIID, void** object) {
-    if (object == nullptr) return E_POINTER;
-    *object = nullptr;
-    return CLASS_E_CLASSNOTAVAILABLE;
+extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID classId, REFIID iid, void** object) {
+    return GetModuleClassObject(classId, iid, object);
 }
+
+extern "C" HRESULT __stdcall DllRegisterServer() { return RegisterModuleClasses(ModulePath()); }
+
+extern "C" HRESULT __stdcall DllUnregisterServer() { return UnregisterModuleClasses(); }

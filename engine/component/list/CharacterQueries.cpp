@@ -20,6 +20,13 @@ std::optional<std::string> FindListedName(const std::vector<std::string>& list, 
     return std::nullopt;
 }
 
+std::optional<std::wstring> FindListedName(const std::vector<std::wstring>& list, std::wstring_view name) {
+    for (const std::wstring& listed : list) {
+        if (EqualsIgnoringAsciiCase<wchar_t>(listed, name)) return listed;
+    }
+    return std::nullopt;
+}
+
 QueryOutcome AskForPosition(const CCharacterModel& model, PointF position, const std::string& animationName,
                             const std::string& characterName, QueryPoint& result) {
     const CFrame* frame = FirstFrame(model, animationName);

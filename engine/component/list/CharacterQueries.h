@@ -13,6 +13,8 @@ class CCharacterModel;
 // The first listed animation name equal to name (A to Z without case), in the list's own
 // spelling, so that the character thread finds it by its exact name.
 std::optional<std::string> FindListedName(const std::vector<std::string>& list, std::string_view name);
+// The same for the wide names the component interface carries.
+std::optional<std::wstring> FindListedName(const std::vector<std::wstring>& list, std::wstring_view name);
 
 enum class QueryOutcome { Found, AnimationNotFound, CharacterNotFound };
 

@@ -1,0 +1,93 @@
+// The request members of Character: Play and PlayCommonAnimation (checked here, handed to the
+// character thread by synchronous message), Stop and StopAll (posted), WaitForRequest, and the
+// members that are accepted and do nothing.
+#include "AnsiText.h"
+#include "Bstr.h"
+#include "CCharacter.h"
+#include "CCharacterThread.h"
+#include "CharacterMessages.h"
+#include "CharacterQueries.h"
+#include "CharacterWait.h"
+#include "MessageBoxes.h"
+#include "RequestArrays.h"
+
+std::optional<std::wstring> CCharacter::ListedName(BSTR animationName) const {
+    return FindListedName(m_animationNames, com::TextOf(animationName));
+}
+
+// The ID is counted before the message goes, so IDs run on over both request kinds. The
+// window destroys the array; one that cannot reach the window is destroyed here.
+int32_t CCharacter::SendRequest(UINT message, SAFEARRAY* array) {
+    UniqueSafeArray owned(array);
+    const int32_t requestId = m_requests.Next();
+    if (const HWND window = WindowHandle()) SendMessageA(window, message, reinterpret_cast<WPARAM>(owned.Release()), requestId);
+    return requestId;
+}
+
+// The request carries the listed spelling of the name: the character thread looks it up
+// exactly, while the check here ignores the case of A to Z.
+STDMETHODIMP CCharacter::Play(BSTR animationName, LONG destinationX, LONG destinationY, LONG isShift,
+                              LONG* requestId) {
+    if (!m_receiver.Exists()) return S_OK;
+    const std::optional<std::wstring> listed = ListedName(animationName);
+    if (!listed) {
+        ShowErrorBox(m_receiver.Handle(), "Animation not found");
+        return S_OK;
+    }
+    UniqueSafeArray array = MakePlayArray(*listed, destinationX, destinationY, isShift);
+    if (!array) return E_OUTOFMEMORY;
+    const int32_t id = SendRequest(CHM_PLAY, array.Release());
+    if (requestId != nullptr) *requestId = id;
+    return S_OK;
+}
+
+STDMETHODIMP CCharacter::PlayCommonAnimation(BSTR animationName, ICharacter* otherCharacter, LONG* requestId) {
+    if (!m_receiver.Exists()) return S_OK;
+    if (otherCharacter == nullptr) return E_INVALIDARG;  // a request without partner would never complete
+    const std::optional<std::wstring> listed = ListedName(animationName);
+    if (!listed) {
+        ShowErrorBox(m_receiver.Handle(), "Common animation not found");
+        return S_OK;
+    }
+    UniqueSafeArray array = MakePlayCommonArray(*listed, otherCharacter);
+    if (!array) return E_OUTOFMEMORY;
+    const int32_t id = SendRequest(CHM_PLAYCOMMON, array.Release());
+    if (requestId != nullptr) *requestId = id;
+    return S_OK;
+}
+
+STDMETHODIMP CCharacter::Stop(LONG requestId) {
+    if (!m_receiver.Exists()) return S_OK;
+    if (const HWND window = WindowHandle()) PostMessageA(window, CHM_STOP, 0, requestId);
+    return S_OK;
+}
+
+STDMETHODIMP CCharacter::StopAll() {
+    if (!m_receiver.Exists()) return S_OK;
+    if (const HWND window = WindowHandle()) PostMessageA(window, CHM_STOPALL, 0, 0);
+    return S_OK;
+}
+
+STDMETHODIMP CCharacter::WaitForRequest(LONG requestId, LONG* cause) {
+    if (cause == nullptr) return E_POINTER;
+    CharacterWait wait(Window(), m_thread->CompletionEvent(), m_completions);
+    *cause = static_cast<LONG>(WaitForCompletion(wait, requestId));
+    return S_OK;
+}
+
+// Accepted and done nothing with; out-values stay as the caller left them.
+STDMETHODIMP CCharacter::StopCommonAnimation(LONG) { return S_OK; }
+STDMETHODIMP CCharacter::Show(LONG*) { return S_OK; }
+STDMETHODIMP CCharacter::Hide(LONG*) { return S_OK; }
+STDMETHODIMP CCharacter::DoIdle(LONG*) { return S_OK; }
+STDMETHODIMP CCharacter::Interrupt(LONG) { return S_OK; }
+STDMETHODIMP CCharacter::Continue(LONG) { return S_OK; }
+STDMETHODIMP CCharacter::Speak(BSTR, LONG*) { return S_OK; }
+STDMETHODIMP CCharacter::get_ShowAnimation(BSTR*) { return S_OK; }
+STDMETHODIMP CCharacter::put_ShowAnimation(BSTR) { return S_OK; }
+STDMETHODIMP CCharacter::get_HideAnimation(BSTR*) { return S_OK; }
+STDMETHODIMP CCharacter::put_HideAnimation(BSTR) { return S_OK; }
+STDMETHODIMP CCharacter::get_IdleAnimation(BSTR*) { return S_OK; }
+STDMETHODIMP CCharacter::put_IdleAnimation(BSTR) { return S_OK; }
+STDMETHODIMP CCharacter::put_Width(LONG) { return S_OK; }
+STDMETHODIMP CCharacter::put_Height(LONG) { return S_OK; }

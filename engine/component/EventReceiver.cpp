@@ -1,0 +1,66 @@
+#include "EventReceiver.h"
+
+#include <mutex>
+
+#include "CharacterMessages.h"
+#include "CodeModule.h"
+
+namespace {
+
+constexpr const char* kReceiverClass = "VimroGECharacterEventReceiver";
+constexpr const char* kReceiverName = "CharacterEventReceiver";
+
+std::mutex g_classLock;
+bool g_classRegistered = false;
+
+bool RegisterReceiverClass(WNDPROC procedure) {
+    const std::lock_guard<std::mutex> guard(g_classLock);
+    if (g_classRegistered) return true;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = CodeModule();
+    windowClass.lpszClassName = kReceiverClass;
+    g_classRegistered = RegisterClassExA(&windowClass) != 0;
+    return g_classRegistered;
+}
+
+bool IsNotification(UINT message) { return message >= CRN_MOVE && message <= CRN_LBUTTONUP; }
+
+}  // namespace
+
+bool CEventReceiver::Create(INotificationTarget& target) {
+    if (!RegisterReceiverClass(&Procedure)) return false;
+    m_window.Reset(CreateWindowExA(0, kReceiverClass, kReceiverName, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   CodeModule(), &target));
+    return static_cast<bool>(m_window);
+}
+
+bool CEventReceiver::PostRelease(HWND receiver, IUnknown* reference) {
+    return receiver != nullptr && PostMessageA(receiver, kReleaseOnClientThread, 0, reinterpret_cast<LPARAM>(reference));
+}
+
+LRESULT CALLBACK CEventReceiver::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* created = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
+    } else if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    } else if (message == kReleaseOnClientThread) {
+        reinterpret_cast<IUnknown*>(lParam)->Release();
+        return 0;
+    } else if (IsNotification(message)) {
+        if (auto* target = reinterpret_cast<INotificationTarget*>(GetWindowLongPtrA(window, GWLP_USERDATA))) {
+            target->HandleNotification(message, wParam, lParam);
+        }
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void UnregisterEventReceiverClass() {
+    const std::lock_guard<std::mutex> guard(g_classLock);
+    if (!g_classRegistered) return;
+    UnregisterClassA(kReceiverClass, CodeModule());
+    g_classRegistered = false;
+}
