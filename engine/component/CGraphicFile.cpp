@@ -17,6 +17,7 @@ CGraphicFile::CGraphicFile() : m_version(L"1.0.0.0") {}
 void* CGraphicFile::FindInterface(REFIID iid) {
     if (IsEqualIID(iid, IID_IGraphicFile) || IsEqualIID(iid, IID_IDispatch)) return static_cast<IGraphicFile*>(this);
     if (IsEqualIID(iid, IID_ISupportErrorInfo)) return static_cast<ISupportErrorInfo*>(this);
+    if (IsEqualIID(iid, IID_IMarshal)) return m_marshaler.Marshal(Identity());
     return nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include "ComObject.h"
 #include "ComponentIds.h"
 #include "Dispatch.h"
+#include "FreeThreadedMarshaler.h"
 #include "SupportErrorInfo.h"
 
 class CGraphicFile final
@@ -43,4 +44,5 @@ private:
     std::optional<std::wstring> m_comment;
     std::optional<std::wstring> m_characterName;
     std::vector<std::wstring> m_animationNames;
+    com::FreeThreadedMarshaler m_marshaler;
 };

@@ -43,6 +43,7 @@ std::optional<long long> IndexNumber(const VARIANT& index) {
 void* CGraphicFiles::FindInterface(REFIID iid) {
     if (IsEqualIID(iid, IID_IGraphicFiles) || IsEqualIID(iid, IID_IDispatch)) return static_cast<IGraphicFiles*>(this);
     if (IsEqualIID(iid, IID_ISupportErrorInfo)) return static_cast<ISupportErrorInfo*>(this);
+    if (IsEqualIID(iid, IID_IMarshal)) return m_marshaler.Marshal(Identity());
     return nullptr;
 }
 

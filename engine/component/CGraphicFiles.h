@@ -6,6 +6,7 @@
 #include "ComObject.h"
 #include "ComponentIds.h"
 #include "Dispatch.h"
+#include "FreeThreadedMarshaler.h"
 #include "SupportErrorInfo.h"
 
 class CFileList;
@@ -32,4 +33,5 @@ private:
     HRESULT ItemByNumber(CFileList& list, long long number, IGraphicFile** file);
     // A GraphicFile opened on a listed path; "File Not Exist" when it cannot be read.
     HRESULT OpenListed(const std::string& path, IGraphicFile** file);
+    com::FreeThreadedMarshaler m_marshaler;
 };
