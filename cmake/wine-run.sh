@@ -56,11 +56,21 @@ fi
 [ -f "$WINEPREFIX/.vimro-ready" ] || prepare_prefix
 # A persistent server: later programs start in tens of milliseconds instead of seconds.
 wineserver -p 9>&- </dev/null >/dev/null 2>&1 || true
-# A tiny hidden window keeps Wine's desktop process from restarting between GUI programs.
 keepalive=$(dirname "$program")/wine-keepalive.exe
-if [ -f "$keepalive" ] && ! { [ -f "$state/keepalive.pid" ] && kill -0 "$(cat "$state/keepalive.pid")" 2>/dev/null; }; then
-  detach wine "$keepalive"
-  echo $! >"$state/keepalive.pid"
+if ! { [ -f "$state/keepalive.pid" ] && kill -0 "$(cat "$state/keepalive.pid")" 2>/dev/null; }; then
+  # Wine's background services start with the first program of a server and inherit its
+  # output; start them from a program whose output goes nowhere, so that none of them keeps
+  # the caller's pipe (ctest, ninja, $(...)) open after our program has ended.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+  if [ -f "$keepalive" ]; then
+    # A tiny hidden window keeps Wine's desktop process alive between GUI programs; it
+    # writes a file once its window exists, so the desktop is up before our program runs.
+    ready=$state/keepalive.ready
+    rm -f "$ready"
+    detach wine "$keepalive" "Z:${ready//\//\\}"
+    echo $! >"$state/keepalive.pid"
+    for _ in $(seq 1 300); do [ -f "$ready" ] && break; sleep 0.05; done
+  fi
 fi
 flock -u 9
 exec 9>&-
