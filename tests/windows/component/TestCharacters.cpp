@@ -70,6 +70,20 @@ void WriteNameOnly(const std::string& path, const std::string& name) {
     Save(model, path);
 }
 
+void WriteTruncatedHero(const std::string& path) {
+    WriteHero(path);
+    std::vector<uint8_t> bytes = testing_models::ReadFileBytes(path);
+    bytes.resize(bytes.size() * 7 / 10);
+    testing_models::WriteFileBytes(path, bytes);
+}
+
+void WriteOtherHero(const std::string& path) {
+    CCharacterModel model;
+    model.SetCharacterName("Hero");
+    model.FileAnimation("Only", Animation({Frame(20, 50, 0, 100)}));
+    Save(model, path);
+}
+
 void WriteGarbage(const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << "this is no character file";
@@ -83,11 +97,15 @@ TestFiles WriteAll(const std::string& folder) {
     files.crowd = folder + "\\Crowd.rux";
     files.nameOnly = folder + "\\NameOnly.rux";
     files.garbage = folder + "\\Garbage.rux";
+    files.truncated = folder + "\\Truncated.rux";
+    files.otherHero = folder + "\\OtherHero.rux";
     WriteHero(files.hero);
     WriteBall(files.ball);
     WriteCrowd(files.crowd, 120);
     WriteNameOnly(files.nameOnly, "Ghost");
     WriteGarbage(files.garbage);
+    WriteTruncatedHero(files.truncated);
+    WriteOtherHero(files.otherHero);
     return files;
 }
 

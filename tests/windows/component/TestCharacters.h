@@ -15,12 +15,17 @@ void WriteBall(const std::string& path);
 void WriteCrowd(const std::string& path, int count);
 // A file that holds a character name but no animations.
 void WriteNameOnly(const std::string& path, const std::string& name);
+// A Hero file cut short inside its animations: its name and first animations read, the model
+// reports failure.
+void WriteTruncatedHero(const std::string& path);
+// A second character named "Hero" with the single animation "Only".
+void WriteOtherHero(const std::string& path);
 // Bytes that are no character file.
 void WriteGarbage(const std::string& path);
 
 // Every test file written into folder; their paths by name ("Hero", "Ball", ...).
 struct TestFiles {
-    std::string folder, hero, ball, crowd, nameOnly, garbage;
+    std::string folder, hero, ball, crowd, nameOnly, garbage, truncated, otherHero;
 };
 TestFiles WriteAll(const std::string& folder);
 
