@@ -31,6 +31,13 @@ TEST(CharacterQueries, ListedNamesMatchWithoutCaseAndKeepTheirSpelling) {
     EXPECT_FALSE(FindListedName({}, "Stand"));
 }
 
+TEST(CharacterQueries, WideListedNamesFoldOnlyTheLettersAToZ) {
+    const std::vector<std::wstring> list = {L"Stand", L"\u00c4rger", L"Wave"};
+    EXPECT_EQ(FindListedName(list, L"wAVE"), L"Wave");
+    EXPECT_FALSE(FindListedName(list, L"\u00e4rger")) << "letters beyond A to Z keep their case";
+    EXPECT_EQ(FindListedName(list, L"\u00c4RGER"), L"\u00c4rger");
+}
+
 TEST(CharacterQueries, AskForPositionAddsTheOriginToThePictureCorner) {
     const CCharacterModel model = QueryModel();
     QueryPoint point{-1, -1};
