@@ -10,28 +10,6 @@
 
 namespace component_tests {
 
-std::wstring ServerPath() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return (std::filesystem::path(path).parent_path() / L"VimroGE.dll").wstring();
-}
-
-DWORD RunRegsvr32(bool unregister) {
-    std::wstring command = std::wstring(L"regsvr32.exe ") + (unregister ? L"/u " : L"") + L"/s \"" + ServerPath() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        return GetLastError();
-    }
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-}
-
 const test_characters::TestFiles& Files() {
     static const test_characters::TestFiles files = [] {
         std::string folder = testing_models::TempFolder("component");

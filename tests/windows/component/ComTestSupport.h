@@ -11,14 +11,12 @@
 #include <vector>
 
 #include "ComPtr.h"
+#include "ServerRegistration.h"
 #include "TestCharacters.h"
 #include "VimroGE.h"
 
 namespace component_tests {
 
-// Runs "regsvr32 /s" (or "/u /s") on the VimroGE.dll beside the test; its exit code.
-DWORD RunRegsvr32(bool unregister);
-std::wstring ServerPath();
 
 // The test character files, written once per process into a fresh folder.
 const test_characters::TestFiles& Files();

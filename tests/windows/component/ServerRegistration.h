@@ -1,0 +1,13 @@
+#pragma once
+// Registering the VimroGE.dll beside the running program the way an installer does.
+#include <windows.h>
+
+#include <string>
+
+namespace component_tests {
+
+std::wstring ServerPath();
+// Runs "regsvr32 /s" (or "/u /s") on the server; its exit code.
+DWORD RunRegsvr32(bool unregister);
+
+}  // namespace component_tests
