@@ -1,0 +1,89 @@
+#include "CCharacterPresenter.h"
+
+#include "CAnimationPlayer.h"
+#include "CCharacterScene.h"
+#include "CLayeredAttributes.h"
+#include "RuntimeConstants.h"
+#include "ScopedHandles.h"
+#include "SurfaceBlit.h"
+#include "WindowRegion.h"
+
+CCharacterPresenter::CCharacterPresenter(CCharacterScene& scene, const CAnimationPlayer& player,
+                                         const CLayeredAttributes& layered)
+    : m_scene(scene), m_player(player), m_layered(layered) {}
+
+bool CCharacterPresenter::IsLayered() const { return m_layered.Available(); }
+
+void CCharacterPresenter::PresentBusy(HWND window) {
+    m_scene.SaveBack();
+    Present(window, false);
+}
+
+void CCharacterPresenter::PresentIdle(HWND window) {
+    m_scene.RestoreSavedToBack();
+    m_scene.RefreshFrameRect(m_player);
+    Present(window, true);
+}
+
+void CCharacterPresenter::FollowPosition(HWND window) {
+    m_scene.RefreshFrameRect(m_player);
+    if (IsLayered()) MoveToFrame(window, true);
+}
+
+// Layered: the picture into the window, then the window to the frame rectangle. Region: the
+// new region, then the picture at the frame rectangle.
+void CCharacterPresenter::Present(HWND window, bool repaint) {
+    if (IsLayered()) {
+        {
+            WindowDc dc(window);
+            BlitSurface(dc.Get(), m_scene.Back(), 0, 0);
+        }
+        MoveToFrame(window, repaint);
+        return;
+    }
+    ApplyRegion(window);
+    WindowDc dc(window);
+    const POINT origin = DrawOrigin();
+    BlitSurface(dc.Get(), m_scene.Back(), origin.x, origin.y);
+}
+
+void CCharacterPresenter::MoveToFrame(HWND window, bool repaint) {
+    const auto& rect = m_scene.Rect();
+    MoveWindow(window, rect.left, rect.top, kDrawingWidth, kDrawingHeight, repaint ? TRUE : FALSE);
+}
+
+void CCharacterPresenter::ApplyRegion(HWND window) {
+    UniqueRegion region = RegionFromRuns(m_scene.BuildRuns());
+    // Once set, the region belongs to the system, which discards the previous one.
+    if (region && SetWindowRgn(window, region.Get(), TRUE) != 0) region.Release();
+}
+
+void CCharacterPresenter::Paint(HWND window) {
+    WindowDc dc(window);
+    const POINT origin = DrawOrigin();
+    BlitSurface(dc.Get(), m_scene.Back(), origin.x, origin.y);
+}
+
+void CCharacterPresenter::EraseBackground(HWND window, HDC dc) {
+    const POINT origin = DrawOrigin();
+    BlitSurface(dc, m_scene.Back(), origin.x, origin.y);
+    if (IsLayered()) SetKeyColour(window);
+}
+
+void CCharacterPresenter::DisplayChanged(HWND window, int screenWidth, int screenHeight) {
+    if (IsLayered()) {
+        SetKeyColour(window);
+        return;
+    }
+    SetWindowPos(window, nullptr, 0, 0, screenWidth, screenHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    UniqueRegion empty = EmptyRegion();
+    if (empty && SetWindowRgn(window, empty.Get(), TRUE) != 0) empty.Release();
+}
+
+void CCharacterPresenter::SetKeyColour(HWND window) { m_layered.Set(window, KeyColourRef(), 0, LWA_COLORKEY); }
+
+// The layered window is the drawing area itself; the full-screen window draws at the frame.
+POINT CCharacterPresenter::DrawOrigin() const {
+    if (IsLayered()) return POINT{0, 0};
+    return POINT{m_scene.Rect().left, m_scene.Rect().top};
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Puts a character's composed picture on screen, in one of two modes: layered (a 160 x 200
+// window with the key colour transparent, moved to the frame rectangle) or region (a
+// full-screen window whose region is cut to the picture's visible pixels).
+#include "Win32Api.h"
+
+class CAnimationPlayer;
+class CCharacterScene;
+class CLayeredAttributes;
+
+class CCharacterPresenter {
+public:
+    CCharacterPresenter(CCharacterScene& scene, const CAnimationPlayer& player, const CLayeredAttributes& layered);
+
+    bool IsLayered() const;
+    // After a tick with a request in progress: the back surface becomes the saved picture.
+    void PresentBusy(HWND window);
+    // In an idle tick: the saved picture, at the player's current frame rectangle.
+    void PresentIdle(HWND window);
+    // The frame rectangle follows a position set from outside; a layered window moves at once.
+    void FollowPosition(HWND window);
+
+    void Paint(HWND window);
+    void EraseBackground(HWND window, HDC dc);
+    void DisplayChanged(HWND window, int screenWidth, int screenHeight);
+
+private:
+    void Present(HWND window, bool repaint);
+    void MoveToFrame(HWND window, bool repaint);
+    void ApplyRegion(HWND window);
+    void SetKeyColour(HWND window);
+    POINT DrawOrigin() const;
+
+    CCharacterScene& m_scene;
+    const CAnimationPlayer& m_player;
+    const CLayeredAttributes& m_layered;
+};

@@ -1,0 +1,220 @@
+#include "CCharacterWindow.h"
+
+#include <optional>
+
+#include "CharacterMessages.h"
+#include "CharacterWindowClass.h"
+#include "CodeModule.h"
+#include "ICharacterOwner.h"
+#include "RequestArrays.h"
+#include "RuntimeConstants.h"
+#include "SoundPath.h"
+#include "WindowRegion.h"
+
+CCharacterWindow::CCharacterWindow(ICharacterOwner& owner)
+    : m_owner(owner),
+      m_engine(m_model, m_player, m_scene, *this),
+      m_presenter(m_scene, m_player, owner.LayeredAttributes()) {}
+
+CCharacterWindow::~CCharacterWindow() {
+    // A window that outlived its thread must not reach this object any more.
+    if (const HWND window = Handle()) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+}
+
+bool CCharacterWindow::Create(HWND ownerWindow) {
+    if (!RegisterCharacterWindowClass(&Procedure)) return false;
+    const bool layered = m_presenter.IsLayered();
+    const int width = layered ? kDrawingWidth : GetSystemMetrics(SM_CXSCREEN);
+    const int height = layered ? kDrawingHeight : GetSystemMetrics(SM_CYSCREEN);
+    const HWND window = CreateWindowExA(kExStyle, kCharacterWindowClass, nullptr, kStyle, 0, 0, width, height,
+                                        ownerWindow, nullptr, CodeModule(), this);
+    if (window == nullptr) return false;
+    if (layered) {
+        SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+        // The real key colour is set at the first background erase.
+        m_owner.LayeredAttributes().Set(window, 0, 0, LWA_COLORKEY);
+    } else {
+        // Nothing of the full-screen window shows until the first tick cuts its region.
+        UniqueRegion empty = EmptyRegion();
+        if (empty && SetWindowRgn(window, empty.Get(), TRUE) != 0) empty.Release();
+    }
+    return true;
+}
+
+void CCharacterWindow::Destroy() {
+    if (const HWND window = Handle()) DestroyWindow(window);
+}
+
+bool CCharacterWindow::Exists() const {
+    const HWND window = Handle();
+    return window != nullptr && IsWindow(window);
+}
+
+bool CCharacterWindow::LoadCharacterFile(const std::string& path) {
+    CCharacterModel loaded(path);
+    const bool succeeded = !loaded.IsFailed();
+    RunOnWindowThread([&] {
+        m_model = std::move(loaded);
+        if (succeeded) m_player.Rebind(&m_model);
+    });
+    return succeeded;
+}
+
+void CCharacterWindow::SetPosition(float x, float y) {
+    m_player.SetPosition(PointF{x, y});
+    RunOnWindowThread([this] { m_presenter.FollowPosition(Handle()); });
+}
+
+void CCharacterWindow::SetVisible(bool visible) {
+    const HWND window = Handle();
+    if (window == nullptr) return;
+    if (!visible) {
+        ShowWindow(window, SW_HIDE);
+        return;
+    }
+    ShowWindow(window, SW_SHOWNA);
+    SetForegroundWindow(window);
+}
+
+// The frame rectangle, the model and the player belong to the character thread; the client's
+// thread reaches them through a sent message while the window runs, directly otherwise.
+void CCharacterWindow::RunOnWindowThread(const std::function<void()>& action) {
+    const HWND window = Handle();
+    if (window != nullptr && GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() &&
+        SendMessageA(window, CHM_RUN, 0, reinterpret_cast<LPARAM>(&action)) == 1) {
+        return;
+    }
+    action();
+}
+
+LRESULT CALLBACK CCharacterWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created = static_cast<CCharacterWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        created->m_window.store(window);
+    }
+    auto* self = reinterpret_cast<CCharacterWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->m_window.store(nullptr);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(window, message, wParam, lParam);
+}
+
+LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        OnTimer();
+        return 0;
+    case WM_PAINT:
+        m_presenter.Paint(window);
+        break;  // the default processing validates the window
+    case WM_ERASEBKGND:
+        m_presenter.EraseBackground(window, reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_DISPLAYCHANGE:
+        m_presenter.DisplayChanged(window, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        OnPositionChanged(*reinterpret_cast<const WINDOWPOS*>(lParam), lParam);
+        return 0;
+    case WM_ACTIVATE:
+        m_active.store(LOWORD(wParam) != 0);
+        break;  // the default processing gives the window the keyboard focus
+    case WM_COMMAND:
+        if (wParam == 1) ShowWindow(window, SW_HIDE);
+        return 0;
+    case WM_CLOSE:
+        return 0;  // a character cannot be closed by the user
+    case WM_DESTROY:
+        PostMessageA(window, WM_QUIT, 0, 0);
+        return 0;
+    default: {
+        LRESULT result = 0;
+        if (HandleProtocol(message, wParam, lParam, result)) return result;
+        if (HandleInput(message, wParam, lParam)) return 0;
+        break;
+    }
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool CCharacterWindow::HandleProtocol(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+    case CHM_PLAY:
+        OnPlay(wParam, lParam);
+        return true;
+    case CHM_PLAYCOMMON:
+        OnPlayCommon(wParam, lParam);
+        return true;
+    case CHM_STOP:
+        m_engine.Stop(static_cast<int32_t>(lParam));
+        return true;
+    case CHM_STOPALL:
+        m_engine.StopAll();
+        return true;
+    case CHM_CLOSE:
+        Destroy();
+        return true;
+    case CHM_RUN:
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CCharacterWindow::OnTimer() {
+    if (Exists()) m_engine.Tick();
+}
+
+void CCharacterWindow::OnPositionChanged(const WINDOWPOS& position, LPARAM lParam) {
+    constexpr UINT kUnchanged = SWP_NOMOVE | SWP_NOSIZE;
+    if ((position.flags & kUnchanged) != kUnchanged) PostToReceiver(CRN_MOVE, 0 /* move cause */, lParam);
+    if ((position.flags & SWP_NOZORDER) == 0) {
+        m_zOrder.store(position.hwndInsertAfter);
+        PostToReceiver(CRN_ZORDER, reinterpret_cast<WPARAM>(position.hwndInsertAfter), 0);
+    }
+}
+
+// The window destroys the array whatever it holds.
+void CCharacterWindow::OnPlay(WPARAM wParam, LPARAM lParam) {
+    if (wParam == 0) return;
+    const UniqueSafeArray array(reinterpret_cast<SAFEARRAY*>(wParam));
+    std::optional<Request> request = DecodePlayArray(array.Get(), static_cast<int32_t>(lParam));
+    if (request) m_engine.Append(std::move(*request));
+}
+
+void CCharacterWindow::OnPlayCommon(WPARAM wParam, LPARAM lParam) {
+    if (wParam == 0) return;
+    const UniqueSafeArray array(reinterpret_cast<SAFEARRAY*>(wParam));
+    const PartnerFactory factory = [this](IUnknown* other) { return m_owner.MakePartner(other); };
+    std::optional<Request> request = DecodePlayCommonArray(array.Get(), static_cast<int32_t>(lParam), factory);
+    if (request) m_engine.Append(std::move(*request));
+}
+
+void CCharacterWindow::PostToReceiver(UINT notification, WPARAM wParam, LPARAM lParam) const {
+    const HWND receiver = m_owner.ReceiverWindow();
+    // A right double click is reported even when the receiver is gone.
+    if (notification == CRN_RBUTTONDBLCLK || IsWindow(receiver)) PostMessageA(receiver, notification, wParam, lParam);
+}
+
+uint32_t CCharacterWindow::TickCount() { return GetTickCount(); }
+
+void CCharacterWindow::Notify(unsigned notification, int32_t requestId) {
+    PostToReceiver(notification, static_cast<WPARAM>(requestId), 0);
+}
+
+// A sound name read from a file is untrusted: only a bare file name is played.
+void CCharacterWindow::PlaySound(const std::string& soundName) {
+    if (!IsSoundOn() || !IsPlayableSoundName(soundName)) return;
+    m_owner.PlaySoundFile(SoundFilePath(m_owner.StartDirectory(), soundName));
+}
+
+void CCharacterWindow::PresentBusy() { m_presenter.PresentBusy(Handle()); }
+
+void CCharacterWindow::PresentIdle() { m_presenter.PresentIdle(Handle()); }

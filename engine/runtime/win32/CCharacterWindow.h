@@ -1,0 +1,111 @@
+#pragma once
+// The on-screen body of one character: a borderless topmost window run by the character
+// thread, with the character's model, player, composed picture and request queue. The
+// window's handlers turn system messages into ticks, drawing, dragging, the context menu and
+// notifications to the owner's receiver window.
+#include "Win32Api.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "CAnimationPlayer.h"
+#include "CCharacterModel.h"
+#include "CCharacterPresenter.h"
+#include "CCharacterScene.h"
+#include "CRequestEngine.h"
+
+class ICharacterOwner;
+
+// Runs a function on the character thread (sent, so the caller waits); lParam points to a
+// std::function<void()>. Internal to the engine, beside the CHM_ protocol.
+constexpr UINT CHM_RUN = 0x400 + 125;
+
+class CCharacterWindow : private IRequestHost {
+public:
+    static constexpr DWORD kStyle = 0xC6000000;    // pop-up and child bits, clip siblings and children
+    static constexpr DWORD kExStyle = 0x00010188;  // control parent, tool window, raised edge, topmost
+
+    explicit CCharacterWindow(ICharacterOwner& owner);
+    CCharacterWindow(const CCharacterWindow&) = delete;
+    CCharacterWindow& operator=(const CCharacterWindow&) = delete;
+    ~CCharacterWindow() override;
+
+    // On the character thread: creates the hidden window in the owner's mode.
+    bool Create(HWND ownerWindow);
+    // On the character thread: destroys the window if it still exists.
+    void Destroy();
+
+    HWND Handle() const { return m_window.load(); }
+    bool Exists() const;
+
+    // From the client's thread. Reads the file into the model and, unless the model reports
+    // failure, binds a fresh player to it (position (0, 0), idle).
+    bool LoadCharacterFile(const std::string& path);
+    // The reference point := (x, y); the frame rectangle follows and a layered window moves at once.
+    void SetPosition(float x, float y);
+    // The reference point only; the window follows at the next tick.
+    void SetReferencePoint(float x, float y) { m_player.SetPosition(PointF{x, y}); }
+    PointF Position() const { return m_player.Position(); }
+    // Shows without activating and brings the window forward, or hides it.
+    void SetVisible(bool visible);
+
+    bool IsRequestQueued(int32_t requestId) const { return m_engine.IsQueued(requestId); }
+    bool IsActive() const { return m_active.load(); }
+    bool IsSoundOn() const { return m_soundOn.load(); }
+    void SetSoundOn(bool on) { m_soundOn.store(on); }
+    // The window after which this one was last placed; 1 until the first z-order change.
+    HWND ZOrderValue() const { return m_zOrder.load(); }
+    // Written once before the first request, read-only afterwards.
+    const CCharacterModel& Model() const { return m_model; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleProtocol(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
+    void RunOnWindowThread(const std::function<void()>& action);
+
+    // Window messages.
+    void OnTimer();
+    void OnPaint(HWND window, WPARAM wParam, LPARAM lParam);
+    void OnDisplayChange(LPARAM lParam);
+    void OnPositionChanged(const WINDOWPOS& position, LPARAM lParam);
+    void OnCommand(WPARAM wParam);
+    void OnDestroy();
+    void OnPlay(WPARAM wParam, LPARAM lParam);
+    void OnPlayCommon(WPARAM wParam, LPARAM lParam);
+
+    // Mouse and keyboard (CharacterWindowInput.cpp).
+    void OnLeftButtonDown(WPARAM wParam, LPARAM lParam);
+    void OnMouseMove(WPARAM wParam, LPARAM lParam);
+    void OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
+    void OnRightButtonUp(LPARAM lParam);
+    void ShowContextMenu(LPARAM lParam);
+    POINT ScreenPoint(LPARAM lParam) const;
+
+    // Notifications to the receiver window, posted only while it exists.
+    void PostToReceiver(UINT notification, WPARAM wParam, LPARAM lParam) const;
+
+    // IRequestHost
+    uint32_t TickCount() override;
+    void Notify(unsigned notification, int32_t requestId) override;
+    void PlaySound(const std::string& soundName) override;
+    void PresentBusy() override;
+    void PresentIdle() override;
+
+    ICharacterOwner& m_owner;
+    std::atomic<HWND> m_window{nullptr};
+    CCharacterModel m_model;
+    CAnimationPlayer m_player;
+    CCharacterScene m_scene;
+    CRequestEngine m_engine;
+    CCharacterPresenter m_presenter;
+    bool m_dragging = false;
+    bool m_menuOpen = false;
+    POINT m_dragAnchor{0, 0};
+    std::atomic<HWND> m_zOrder{reinterpret_cast<HWND>(1)};
+    std::atomic<bool> m_active{false};
+    std::atomic<bool> m_soundOn{true};
+};
