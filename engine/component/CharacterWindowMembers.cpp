@@ -4,7 +4,7 @@
 #include "CCharacter.h"
 #include "CCharacterThread.h"
 #include "ErrorInfo.h"
-#include "FrameRect.h"
+#include "IntegerConversion.h"
 #include "WindowValue.h"
 
 namespace {
@@ -83,7 +83,8 @@ STDMETHODIMP CCharacter::get_X(LONG* value) {
 }
 
 STDMETHODIMP CCharacter::put_X(LONG value) {
-    if (WindowExists()) Window().SetPosition(static_cast<float>(value), Window().Position().y);
+    // The position alone: the next tick of the character thread uses it.
+    if (WindowExists()) Window().SetReferencePoint(static_cast<float>(value), Window().Position().y);
     return S_OK;
 }
 
@@ -94,7 +95,7 @@ STDMETHODIMP CCharacter::get_Y(LONG* value) {
 }
 
 STDMETHODIMP CCharacter::put_Y(LONG value) {
-    if (WindowExists()) Window().SetPosition(Window().Position().x, static_cast<float>(value));
+    if (WindowExists()) Window().SetReferencePoint(Window().Position().x, static_cast<float>(value));
     return S_OK;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "CCharacterModel.h"
+#include "IntegerConversion.h"
 #include "Surface.h"
 
 namespace {
@@ -194,15 +195,15 @@ const CFrame* CAnimationPlayer::CurrentFrame() const {
     return &animation->frames[inside ? static_cast<size_t>(m_frameIndex) : 0];
 }
 
-FrameRect CAnimationPlayer::CurrentFrameRect() const {
+FrameRectangle CAnimationPlayer::CurrentFrameRect() const {
     const PointF position = Position();
     const CFrame* frame = CurrentFrame();
     if (frame == nullptr) {
         const int32_t x = TruncateToInt32(position.x);
         const int32_t y = TruncateToInt32(position.y);
-        return FrameRect{x, y, x, y};
+        return FrameRectangle{x, y, x, y};
     }
-    FrameRect rect;
+    FrameRectangle rect;
     rect.left = TruncateToInt32(position.x - frame->anchor.x);
     rect.top = TruncateToInt32(position.y - frame->anchor.y);
     rect.right = SaturatingAdd(rect.left, frame->image.width() > 0 ? frame->image.width() : 0);

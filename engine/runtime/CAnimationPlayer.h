@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "FrameRect.h"
+#include "FrameRectangle.h"
 #include "PointF.h"
 
 class CCharacterModel;
@@ -27,7 +27,7 @@ public:
     bool Prepare(const std::string& animationName, float destinationX, float destinationY, bool playOnce);
     void Start(uint32_t tick);
     bool Step(uint32_t tick);
-    FrameRect CurrentFrameRect() const;
+    FrameRectangle CurrentFrameRect() const;
     // Draws the current frame picture into the surface at (0, 0); false when there is none.
     bool DrawFrame(Surface& surface) const;
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "CAnimationPlayer.h"
-#include "FrameRect.h"
+#include "FrameRectangle.h"
 #include "RegionRuns.h"
 #include "Surface.h"
 
@@ -22,12 +22,12 @@ public:
 
     const Surface& Back() const { return m_back; }
     const Surface& Saved() const { return m_saved; }
-    const FrameRect& Rect() const { return m_rect; }
+    const FrameRectangle& Rect() const { return m_rect; }
     const std::vector<RunRect>& Runs() const { return m_runs; }
 
 private:
     Surface m_back;
     Surface m_saved;
-    FrameRect m_rect;
+    FrameRectangle m_rect;
     std::vector<RunRect> m_runs;
 };

@@ -4,6 +4,7 @@
 
 #include "CCharacterModel.h"
 #include "CharacterMessages.h"
+#include "IntegerConversion.h"
 
 namespace {
 const char* const kBallOrigin = "ball";
@@ -97,7 +98,7 @@ void CRequestEngine::FinishCurrent() {
     if (request.partner) {
         PointF ball;
         if (LastFrameBallOrigin(request.animationName, ball)) {
-            const FrameRect& rect = m_scene.Rect();
+            const FrameRectangle& rect = m_scene.Rect();
             request.partner->SetPosition(TruncateToInt32(rect.left + static_cast<double>(ball.x)),
                                          TruncateToInt32(rect.top + static_cast<double>(ball.y)));
         }

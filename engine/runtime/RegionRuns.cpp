@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "FrameRect.h"
+#include "FrameRectangle.h"
+#include "IntegerConversion.h"
 #include "Surface.h"
 
 void BuildRegionRuns(const Surface& surface, int32_t left, int32_t top, uint32_t keyColour, std::vector<RunRect>& runs) {

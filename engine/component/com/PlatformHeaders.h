@@ -1,10 +1,6 @@
 #pragma once
-// The Windows and COM headers, included first by every file of the component layer. The
-// system's drawing function FrameRect (unused here) is declared under another name, so that
-// it does not hide the character runtime's FrameRect type.
-#define FrameRect SystemFrameRect
+// The Windows and COM headers, included first by every file of the component layer.
 #include <windows.h>
-#undef FrameRect
 
 #include <objbase.h>
 #include <ocidl.h>

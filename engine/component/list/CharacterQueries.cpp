@@ -1,7 +1,8 @@
 #include "CharacterQueries.h"
 
 #include "CCharacterModel.h"
-#include "FrameRect.h"
+#include "FrameRectangle.h"
+#include "IntegerConversion.h"
 #include "NameCompare.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "CContextMenu.h"
 #include "CharacterMessages.h"
 #include "CodeModule.h"
+#include "IntegerConversion.h"
 
 bool CCharacterWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -140,13 +140,13 @@ TEST(Player, FrameRectTruncatesTowardZero) {
     model.FindAnimation("Stand")->frames[0].anchor = {40.5f, 180.0f};
     PlayerFixture f(model);
     f.Play("Stand", {300.9f, 400.0f}, {0, 0}, true);
-    EXPECT_EQ(f.player.CurrentFrameRect(), (FrameRect{260, 220, 280, 250}));
+    EXPECT_EQ(f.player.CurrentFrameRect(), (FrameRectangle{260, 220, 280, 250}));
     f.player.SetPosition({-10.9f, 1e30f});
     EXPECT_EQ(f.player.CurrentFrameRect().left, -51) << "-51.4 truncates toward zero";
     EXPECT_EQ(f.player.CurrentFrameRect().top, 2147483647) << "saturates instead of overflowing";
     CAnimationPlayer unbound;
     unbound.SetPosition({7.9f, -3.9f});
-    EXPECT_EQ(unbound.CurrentFrameRect(), (FrameRect{7, -3, 7, -3}));
+    EXPECT_EQ(unbound.CurrentFrameRect(), (FrameRectangle{7, -3, 7, -3}));
 }
 
 TEST(Player, TickWrapCountsElapsedTimeModulo32Bits) {

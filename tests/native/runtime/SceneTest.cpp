@@ -3,7 +3,8 @@
 
 #include "CCharacterModel.h"
 #include "CCharacterScene.h"
-#include "FrameRect.h"
+#include "FrameRectangle.h"
+#include "IntegerConversion.h"
 #include "PictureDecoder.h"
 #include "RegionRuns.h"
 #include "RuntimeConstants.h"
@@ -60,7 +61,7 @@ TEST(Scene, FrameIsDrawnClippedAndTheSavedPictureRestored) {
     EXPECT_EQ(scene.Saved().At(5, 5), KEY_COLOUR);
     scene.DrawCurrentFrame(player);
     EXPECT_EQ(scene.Back().At(kDrawingWidth - 1, kDrawingHeight - 1), 0x202020u);
-    EXPECT_EQ(scene.Rect(), (FrameRect{400, 360, 600, 610}));
+    EXPECT_EQ(scene.Rect(), (FrameRectangle{400, 360, 600, 610}));
     scene.SaveBack();
     scene.FillBack();
     EXPECT_EQ(scene.Back().At(0, 0), KEY_COLOUR);

@@ -1,4 +1,4 @@
-#include "FrameRect.h"
+#include "IntegerConversion.h"
 
 #include <cmath>
 #include <limits>
