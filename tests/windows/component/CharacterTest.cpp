@@ -286,3 +286,14 @@ TEST_F(CharacterTest, ACharacterReleasedWhileRequestsRunRaisesNothingMore) {
     EXPECT_EQ(sink.events.size(), before);
     EXPECT_EQ(sink.References(), 0) << "the character let its sink go";
 }
+
+TEST_F(CharacterTest, AQuittingThreadEndsTheWaitAndKeepsItsQuitMessage) {
+    const LONG id = Play(L"Walk");
+    PostQuitMessage(3);
+    LONG cause = -1;
+    ASSERT_EQ(hero->WaitForRequest(id, &cause), S_OK);
+    EXPECT_EQ(cause, 1);
+    MSG message;
+    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "put back for the caller's loop";
+    EXPECT_EQ(message.wParam, 3u);
+}
