@@ -288,7 +288,8 @@ TEST_F(CharacterTest, ACharacterReleasedWhileRequestsRunRaisesNothingMore) {
 }
 
 TEST_F(CharacterTest, AQuittingThreadEndsTheWaitAndKeepsItsQuitMessage) {
-    const LONG id = Play(L"Walk");
+    LONG id = 0;
+    for (int i = 0; i < 20; ++i) id = Play(L"Stand");  // four seconds of requests that do not move
     PostQuitMessage(3);
     LONG cause = -1;
     ASSERT_EQ(hero->WaitForRequest(id, &cause), S_OK);
