@@ -25,8 +25,9 @@ demo: native windows
 test-native: native
 	ctest --preset native -j $(JOBS)
 
+# One at a time: the Windows tests share one display and one registry in the Wine prefix.
 test-windows: windows
-	ctest --preset windows -j $(JOBS); status=$$?; cmake/wine-stop.sh build/windows/wine; exit $$status
+	ctest --preset windows; status=$$?; cmake/wine-stop.sh build/windows/wine; exit $$status
 
 test: test-native test-windows
 
