@@ -29,3 +29,10 @@ std::string FileNameWithoutFolder(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
+
+std::string FolderOfPath(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    if (slash == std::string::npos) return std::string();
+    const bool driveRoot = slash == 2 && path[1] == ':';
+    return path.substr(0, slash == 0 || driveRoot ? slash + 1 : slash);
+}

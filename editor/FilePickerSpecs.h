@@ -28,3 +28,5 @@ std::string PickerFilterString(const std::string& filter);
 
 // The part of a path after its last '\\' or '/'.
 std::string FileNameWithoutFolder(const std::string& path);
+// The part before it (a drive's root keeps its separator: "C:\\").
+std::string FolderOfPath(const std::string& path);

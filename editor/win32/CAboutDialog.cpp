@@ -1,0 +1,5 @@
+#include "CAboutDialog.h"
+
+#include "EditorResources.h"
+
+CAboutDialog::CAboutDialog() : CModalDialog(IDD_ABOUTBOX) {}

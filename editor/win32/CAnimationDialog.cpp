@@ -1,0 +1,58 @@
+#include "CAnimationDialog.h"
+
+#include "EditorResources.h"
+#include "FieldText.h"
+#include "Placeholder.h"
+
+CAnimationDialog::CAnimationDialog(const CCharacterModel& character)
+    : CModalDialog(IDD_ANIMATION), m_frameWindow(character, *this) {
+    Fields().Bind(IDC_ANIMATION_NAME, m_animationName);
+    Fields().Bind(IDC_SHIFT_X, m_shiftX);
+    Fields().Bind(IDC_SHIFT_Y, m_shiftY);
+    Fields().Bind(IDC_SOUND, m_sound);
+    Commands().OnNotification(IDC_ANIMATION_NAME, EN_CHANGE, [this] { OnNameChanged(); });
+    Commands().OnNotification(IDC_SHIFT_X, EN_CHANGE, [this] { OnShiftXChanged(); });
+    Commands().OnNotification(IDC_SHIFT_Y, EN_CHANGE, [this] { OnShiftYChanged(); });
+}
+
+bool CAnimationDialog::OnInitDialog() {
+    m_frameWindow.Create(m_reserved, Handle(), IDC_FRAME_PLACEHOLDER);
+    m_reserved = TakePlaceholder(Handle(), IDC_FRAME_PLACEHOLDER);
+    m_frameWindow.MoveTo(m_reserved);
+    m_frameWindow.Editor().SetAnimation(m_input);
+    m_frameWindow.Refresh();
+    PushFields();
+    ShowWindow(Handle(), SW_SHOWMAXIMIZED);
+    return true;
+}
+
+bool CAnimationDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message != WM_SIZE) return false;
+    m_reserved = GrownToClient(m_reserved, LOWORD(lParam), HIWORD(lParam));
+    m_frameWindow.MoveTo(m_reserved);
+    result = 0;
+    return true;
+}
+
+void CAnimationDialog::UpdateFrameFields() {
+    const CFrame* frame = m_frameWindow.Editor().CurrentFrame();
+    m_shiftX = frame != nullptr ? FormatDecimal(TruncateToInt(frame->shift.x)) : std::string();
+    m_shiftY = frame != nullptr ? FormatDecimal(TruncateToInt(frame->shift.y)) : std::string();
+    m_sound = frame != nullptr ? frame->sound : std::string();
+    PushFields();
+}
+
+void CAnimationDialog::OnNameChanged() {
+    PullFields();
+    m_frameWindow.Editor().SetName(m_animationName);
+}
+
+void CAnimationDialog::OnShiftXChanged() {
+    PullFields();
+    m_frameWindow.Editor().SetShiftX(m_shiftX);
+}
+
+void CAnimationDialog::OnShiftYChanged() {
+    PullFields();
+    m_frameWindow.Editor().SetShiftY(m_shiftY);
+}

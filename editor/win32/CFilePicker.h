@@ -1,0 +1,26 @@
+#pragma once
+// One run of a platform file picker ("Open" or "Save As") built from a picker description.
+#include <windows.h>
+
+#include <string>
+
+#include "FilePickerSpecs.h"
+
+class CFilePicker {
+public:
+    explicit CFilePicker(const FilePickerSpec& spec) : m_spec(spec) {}
+
+    // Shows the picker over the editor's active dialog (found from any of its windows), starting
+    // in the current directory. True when the author chose a file.
+    bool Run(HWND editorWindow);
+    const std::string& FullPath() const { return m_fullPath; }
+    std::string FileName() const { return FileNameWithoutFolder(m_fullPath); }
+
+private:
+    const FilePickerSpec& m_spec;
+    std::string m_fullPath;
+};
+
+// The window a picker or message box of the editor belongs to: the active popup of the
+// main dialog, which is the dialog the author is working in.
+HWND ActiveEditorWindow(HWND anyEditorWindow);

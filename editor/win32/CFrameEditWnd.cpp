@@ -1,0 +1,247 @@
+#include "CFrameEditWnd.h"
+
+#include <windowsx.h>
+
+#include <cstdint>
+
+#include "CFilePicker.h"
+#include "CNameDialog.h"
+#include "ControlColumnLayout.h"
+#include "ControlText.h"
+#include "DisplayTimeField.h"
+#include "EditorResources.h"
+#include "PointMarks.h"
+#include "PopupMenus.h"
+#include "win32/DibGdi.h"
+
+namespace {
+
+// One display-time field state for the whole program, like the field's rules describe.
+CDisplayTimeField& ProgramDisplayTimeField() {
+    static CDisplayTimeField field;
+    return field;
+}
+
+HWND CreateChildControl(HWND parent, const char* windowClass, DWORD style, int id) {
+    HWND control = CreateWindowExA(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                   nullptr);
+    // The dialog's font instead of the system font.
+    const LRESULT font = SendMessageA(GetParent(parent), WM_GETFONT, 0, 0);
+    if (control != nullptr && font != 0) SendMessageA(control, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+void Place(HWND control, const ControlRect& rect) {
+    MoveWindow(control, rect.x, rect.y, rect.width, rect.height, TRUE);
+}
+
+}  // namespace
+
+CFrameEditWnd::CFrameEditWnd(const CCharacterModel& character, IFrameFieldsOwner& owner)
+    : m_character(character), m_owner(owner) {
+    RouteCommands();
+}
+
+void CFrameEditWnd::RouteCommands() {
+    m_commands.OnNotification(IDC_FRAME_LIST, LBN_SELCHANGE, [this] { OnFrameSelected(); });
+    m_commands.OnNotification(IDC_DISPLAY_TIME, EN_UPDATE, [this] { OnDisplayTimeUpdate(); });
+    m_commands.OnCommand(ID_FRAME_INSERT_NEW, [this] { OnInsertNew(); });
+    m_commands.OnCommand(ID_FRAME_DELETE, [this] { OnDeleteFrame(); });
+    m_commands.OnCommand(ID_FRAME_OPEN_IMAGE, [this] { OnOpenImage(); });
+    m_commands.OnCommand(ID_ORIGIN_CREATE, [this] { OnCreateOrigin(); });
+    m_commands.OnCommand(ID_FRAME_INSERT_SOUND, [this] { OnInsertSound(); });
+    m_commands.OnCommand(ID_FRAME_DROP_SOUND, [this] { OnDropSound(); });
+}
+
+bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
+    if (!CreateChildWindow("tmp3", rect, parent)) return false;
+    CreateChildren();
+    SetWindowTextString(m_displayTime, "0");
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    Layout(width, height);
+    m_buffer.Make(width, height);
+    return true;
+}
+
+void CFrameEditWnd::CreateChildren() {
+    m_frameList = CreateChildControl(Handle(), "LISTBOX",
+                                     WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                     IDC_FRAME_LIST);
+    m_displayTime = CreateChildControl(Handle(), "EDIT", WS_BORDER | ES_LEFT, IDC_DISPLAY_TIME);
+    m_sound = CreateChildControl(Handle(), "EDIT", WS_BORDER | ES_LEFT, IDC_FRAME_SOUND);
+}
+
+void CFrameEditWnd::Layout(int cx, int cy) {
+    const ControlColumn column = LayoutControlColumn(cx, cy);
+    Place(m_frameList, column.frameList);
+    Place(m_displayTime, column.displayTime);
+    Place(m_sound, column.sound);
+}
+
+void CFrameEditWnd::Refresh() {
+    RefreshFrameList();
+    RewriteDisplayTime();
+    const CFrame* frame = m_editor.CurrentFrame();
+    SetWindowTextString(m_sound, frame != nullptr ? frame->sound : std::string());
+    m_owner.UpdateFrameFields();
+    Repaint();
+}
+
+void CFrameEditWnd::RefreshFrameList() {
+    const LRESULT top = SendMessageA(m_frameList, LB_GETTOPINDEX, 0, 0);
+    SendMessageA(m_frameList, LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : m_editor.FrameListItems())
+        SendMessageA(m_frameList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (!m_editor.ClampCurrentIndex()) return;
+    SendMessageA(m_frameList, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    SendMessageA(m_frameList, LB_SETCURSEL, m_editor.CurrentIndex(), 0);
+}
+
+void CFrameEditWnd::RewriteDisplayTime() {
+    const CFrame* frame = m_editor.CurrentFrame();
+    CDisplayTimeField& field = ProgramDisplayTimeField();
+    field.BeginEditorRewrite();
+    SetWindowTextString(m_displayTime, frame != nullptr ? DisplayTimeText(frame->displayTime) : "0");
+    field.EndEditorRewrite();
+}
+
+void CFrameEditWnd::Draw(HDC dc) {
+    m_buffer.FillWhite();
+    DrawFrame(m_buffer.Dc());
+    m_buffer.CopyTo(dc);
+}
+
+void CFrameEditWnd::DrawFrame(HDC dc) const {
+    const CFrame* frame = m_editor.CurrentFrame();
+    if (frame == nullptr || frame->image.IsEmpty()) return;
+    const SIZE client = ClientSize(Handle());
+    const PicturePosition at = CentredPicture(*frame, client.cx, client.cy);
+    const GdiPalette palette = CreatePictureGdiPalette(frame->image);
+    DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    for (const PointMark& mark : PointMarks(*frame, m_character.CharacterName(), client.cx, client.cy)) {
+        Ellipse(dc, mark.box.left, mark.box.top, mark.box.right, mark.box.bottom);
+        TextOutA(dc, mark.labelX, mark.labelY, mark.name.c_str(), static_cast<int>(mark.name.size()));
+    }
+    SetBkMode(dc, previousMode);
+}
+
+LRESULT CFrameEditWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (m_commands.Route(LOWORD(wParam), HIWORD(wParam))) return 0;
+            break;
+        case WM_SIZE: {
+            const LRESULT result = CDrawnChildWnd::OnMessage(message, wParam, lParam);
+            OnSize(LOWORD(lParam), HIWORD(lParam));
+            return result;
+        }
+        case WM_LBUTTONDOWN:
+            OnLeftPress(lParam);
+            break;
+        case WM_MOUSEMOVE:
+            OnMouseMove(lParam);
+            break;
+        case WM_LBUTTONUP:
+            OnLeftRelease();
+            break;
+        case WM_CAPTURECHANGED:
+            m_editor.Release();  // capture taken away: the drag is over
+            break;
+        case WM_RBUTTONUP:
+            ShowFramePopup(Handle(), FramePopup::Origins);
+            return 0;
+        default:
+            break;
+    }
+    return CDrawnChildWnd::OnMessage(message, wParam, lParam);
+}
+
+void CFrameEditWnd::OnSize(int cx, int cy) {
+    if (!m_buffer.HasSize(cx, cy)) m_buffer.Make(cx, cy);
+    Layout(cx, cy);
+}
+
+void CFrameEditWnd::OnLeftPress(LPARAM point) {
+    const SIZE client = ClientSize(Handle());
+    const auto x = static_cast<float>(GET_X_LPARAM(point));
+    const auto y = static_cast<float>(GET_Y_LPARAM(point));
+    // With the mouse captured, a release outside the window still ends the drag.
+    if (m_editor.Press(x, y, client.cx, client.cy, m_character.CharacterName())) SetCapture(Handle());
+}
+
+void CFrameEditWnd::OnMouseMove(LPARAM point) {
+    const auto x = static_cast<float>(GET_X_LPARAM(point));
+    const auto y = static_cast<float>(GET_Y_LPARAM(point));
+    if (m_editor.MoveTo(x, y, m_character.CharacterName())) Repaint();
+}
+
+void CFrameEditWnd::OnLeftRelease() {
+    m_editor.Release();
+    if (GetCapture() == Handle()) ReleaseCapture();
+}
+
+void CFrameEditWnd::OnFrameSelected() {
+    const LRESULT selected = SendMessageA(m_frameList, LB_GETCURSEL, 0, 0);
+    const size_t index = selected == LB_ERR ? SIZE_MAX : static_cast<size_t>(selected);
+    const bool sameFrame = m_editor.SelectFrame(index);
+    if (m_editor.CurrentFrame() != nullptr) RewriteDisplayTime();
+    if (sameFrame)
+        ShowFramePopup(Handle(), FramePopup::Frame);
+    else
+        Refresh();
+}
+
+void CFrameEditWnd::OnDisplayTimeUpdate() {
+    const auto rewrite = ProgramDisplayTimeField().OnTextUpdate(WindowText(m_displayTime), m_editor.CurrentFrame());
+    if (!rewrite) return;
+    SetWindowTextString(m_displayTime, rewrite->text);
+    SendMessageA(m_displayTime, EM_SETSEL, rewrite->caret, rewrite->caret);
+    SendMessageA(m_displayTime, EM_SCROLLCARET, 0, 0);
+}
+
+void CFrameEditWnd::OnInsertNew() {
+    m_editor.InsertNewFrame();
+    Refresh();
+}
+
+void CFrameEditWnd::OnDeleteFrame() {
+    switch (m_editor.DeleteCurrentFrame()) {
+        case DeleteOutcome::Deleted:
+            Refresh();
+            break;
+        case DeleteOutcome::RefusedLastFrame:
+            MessageBoxA(Handle(), "Real ... did not delete last frame!", "You are not ...!", MB_OK);
+            break;
+        case DeleteOutcome::NoSuchFrame:
+            break;
+    }
+}
+
+void CFrameEditWnd::OnOpenImage() {
+    CFilePicker picker(kOpenImagePicker);
+    if (picker.Run(Handle())) m_editor.LoadPicture(picker.FullPath());
+    Repaint();
+}
+
+void CFrameEditWnd::OnCreateOrigin() {
+    CNameDialog dialog;
+    if (dialog.RunModal(ActiveEditorWindow(Handle())) == IDOK) m_editor.PutOrigin(dialog.Name());
+    Repaint();
+}
+
+void CFrameEditWnd::OnInsertSound() {
+    CFilePicker picker(kInsertSoundPicker);
+    if (!picker.Run(Handle())) return;
+    m_editor.SetSound(picker.FileName());
+    Refresh();
+}
+
+void CFrameEditWnd::OnDropSound() {
+    m_editor.SetSound("");
+    Refresh();
+}
+
+void CFrameEditWnd::Repaint() { InvalidateRect(Handle(), nullptr, TRUE); }

@@ -1,0 +1,62 @@
+#pragma once
+// The animation dialog's frame window: the frame list, display-time and sound fields at the
+// right, the current frame's picture centred with its anchor and origins over it, dragging
+// of those points, and the "Frame" and "Origins" popups. It edits a working copy of the
+// animation (CFrameEditor) and only moves values between it and the controls.
+#include <windows.h>
+
+#include <string>
+
+#include "CCharacterModel.h"
+#include "CDrawnChildWnd.h"
+#include "COffscreenBuffer.h"
+#include "CommandRouter.h"
+#include "FrameEditor.h"
+#include "FrameFieldsOwner.h"
+
+class CFrameEditWnd : public CDrawnChildWnd {
+public:
+    // The character's name is read from `character` whenever it is needed.
+    CFrameEditWnd(const CCharacterModel& character, IFrameFieldsOwner& owner);
+
+    bool Create(const RECT& rect, HWND parent, int id) override;
+    void Draw(HDC dc) override;
+    // Brings the frame list, both fields and the owner's fields in line with the animation.
+    void Refresh();
+    void Layout(int cx, int cy);
+
+    CFrameEditor& Editor() { return m_editor; }
+    const CFrameEditor& Editor() const { return m_editor; }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void RouteCommands();
+    void CreateChildren();
+    void RefreshFrameList();
+    void RewriteDisplayTime();
+    void DrawFrame(HDC dc) const;
+    void OnSize(int cx, int cy);
+    void OnLeftPress(LPARAM point);
+    void OnMouseMove(LPARAM point);
+    void OnLeftRelease();
+    void OnFrameSelected();
+    void OnDisplayTimeUpdate();
+    void OnInsertNew();
+    void OnDeleteFrame();
+    void OnOpenImage();
+    void OnCreateOrigin();
+    void OnInsertSound();
+    void OnDropSound();
+    void Repaint();
+
+    const CCharacterModel& m_character;
+    IFrameFieldsOwner& m_owner;
+    CFrameEditor m_editor;
+    COffscreenBuffer m_buffer;
+    CCommandRouter m_commands;
+    HWND m_frameList = nullptr;
+    HWND m_displayTime = nullptr;
+    HWND m_sound = nullptr;
+};

@@ -1,0 +1,156 @@
+#include "CMainDialog.h"
+
+#include "AnimationListRefresh.h"
+#include "CAboutDialog.h"
+#include "CAnimationDialog.h"
+#include "CCharacterModel.h"
+#include "CFilePicker.h"
+#include "CPreviewDialog.h"
+#include "CharacterDocument.h"
+#include "ControlText.h"
+#include "EditorResources.h"
+
+CMainDialog::CMainDialog(CCharacterModel& character)
+    : CModalDialog(IDD_MAIN),
+      m_character(character),
+      m_icon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {
+    Fields().Bind(IDC_CHARACTER_NAME, m_characterName);
+    Commands().OnCommand(IDC_NEW_CHARACTER, [this] { OnNewCharacter(); });
+    Commands().OnCommand(IDC_LOAD, [this] { OnLoad(); });
+    Commands().OnCommand(IDC_SAVE, [this] { OnSave(); });
+    Commands().OnNotification(IDC_CHARACTER_NAME, EN_CHANGE, [this] { OnNameChanged(); });
+    Commands().OnCommand(IDC_NEW_ANIMATION, [this] { OnNewAnimation(); });
+    Commands().OnCommand(IDC_EDIT_ANIMATION, [this] { OnEditAnimation(); });
+    Commands().OnCommand(IDC_DELETE_ANIMATION, [this] { OnDeleteAnimation(); });
+    Commands().OnCommand(IDC_PREVIEW, [this] { OnPreview(); });
+}
+
+bool CMainDialog::OnInitDialog() {
+    AddAboutItem();
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    PushFields();
+    return true;
+}
+
+void CMainDialog::AddAboutItem() {
+    char text[256] = {};
+    LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
+    HMENU systemMenu = GetSystemMenu(Handle(), FALSE);  // belongs to the window
+    if (systemMenu == nullptr || text[0] == '\0') return;
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
+}
+
+bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    switch (message) {
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
+            CAboutDialog().RunModal(Handle());
+            return true;
+        case WM_PAINT:
+            if (!IsIconic(Handle())) return false;
+            PaintIcon();
+            return true;
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<INT_PTR>(m_icon);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CMainDialog::PaintIcon() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_icon);
+    EndPaint(Handle(), &paint);
+}
+
+void CMainDialog::RefreshAnimationList() {
+    HWND list = GetDlgItem(Handle(), IDC_ANIMATION_LIST);
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& name : AnimationNames(m_character))
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    const auto previous = selected == LB_ERR ? std::nullopt : std::optional<size_t>(static_cast<size_t>(selected));
+    const auto selection = RefreshedSelection(previous, count > 0 ? static_cast<size_t>(count) : 0);
+    SendMessageA(list, LB_SETCURSEL, selection ? static_cast<WPARAM>(*selection) : static_cast<WPARAM>(-1), 0);
+    m_characterName = m_character.CharacterName();
+    PushFields();
+}
+
+std::optional<std::string> CMainDialog::SelectedAnimation() const {
+    HWND list = GetDlgItem(Handle(), IDC_ANIMATION_LIST);
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return std::nullopt;
+    return ListBoxItemText(list, static_cast<int>(selected));
+}
+
+void CMainDialog::OnNewCharacter() {
+    ClearCharacter(m_character);
+    RefreshAnimationList();
+}
+
+void CMainDialog::OnLoad() {
+    CFilePicker picker(kLoadCharacterPicker);
+    // The character is cleared only once a file was chosen: a cancelled picker keeps it.
+    if (picker.Run(Handle())) {
+        LoadCharacter(m_character, picker.FullPath());
+        m_characterName = m_character.CharacterName();
+        RefreshAnimationList();
+    }
+    PushFields();
+}
+
+void CMainDialog::OnSave() {
+    CFilePicker picker(kSaveCharacterPicker);
+    if (picker.Run(Handle())) m_character.Save(picker.FullPath());
+}
+
+void CMainDialog::OnNameChanged() {
+    PullFields();
+    m_character.SetCharacterName(m_characterName);
+}
+
+void CMainDialog::OnNewAnimation() {
+    CAnimationDialog dialog(m_character);
+    dialog.SetInput(NewAnimationTemplate());
+    dialog.RunModal(Handle());  // however it closed, its contents are taken
+    StoreNewAnimation(m_character, dialog.AnimationName(), dialog.EditedAnimation());
+    RefreshAnimationList();
+}
+
+void CMainDialog::OnEditAnimation() {
+    const auto name = SelectedAnimation();
+    if (!name) return;
+    const CAnimation* animation = m_character.FindAnimation(*name);
+    if (animation == nullptr) return;
+    CAnimationDialog dialog(m_character);
+    dialog.SetInput(*animation);
+    dialog.SetAnimationName(*name);
+    dialog.RunModal(Handle());
+    StoreEditedAnimation(m_character, *name, dialog.AnimationName(), dialog.EditedAnimation());
+    RefreshAnimationList();
+}
+
+void CMainDialog::OnDeleteAnimation() {
+    const auto name = SelectedAnimation();
+    if (!name) return;
+    DeleteAnimation(m_character, *name);
+    RefreshAnimationList();
+}
+
+void CMainDialog::OnPreview() {
+    const auto name = SelectedAnimation();
+    if (!name || m_character.FindAnimation(*name) == nullptr) return;
+    CPreviewDialog dialog(m_character);
+    dialog.SetAnimationName(*name);
+    dialog.RunModal(Handle());
+}

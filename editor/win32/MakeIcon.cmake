@@ -1,0 +1,13 @@
+# Runs the icon generator (through the cross-compiling emulator, if any) with its output in a
+# log file, so that background processes the emulator starts never hold the build tool's pipe.
+#   cmake -DEMULATOR=... -DGENERATOR=... -DOUTPUT=... -DLOG=... -P MakeIcon.cmake
+execute_process(
+  COMMAND ${EMULATOR} ${GENERATOR} ${OUTPUT}
+  INPUT_FILE /dev/null
+  OUTPUT_FILE ${LOG}
+  ERROR_FILE ${LOG}
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT EXISTS ${OUTPUT})
+  file(READ ${LOG} log)
+  message(FATAL_ERROR "The icon generator failed (${result}):\n${log}")
+endif()

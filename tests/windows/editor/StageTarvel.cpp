@@ -1,0 +1,48 @@
+// Puts Tarvel into a state worth a screenshot and holds it there:
+//   tarvel_stage <main|animation|preview> <character.rux> [seconds]
+// It loads the character, opens the dialog named, prints "ready" and waits the given time
+// (default 20 s) before closing the editor. Used to take the pictures of the author's guide.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "TarvelDriver.h"
+
+using namespace tarvel_driver;
+
+namespace {
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of("\\/")); }
+
+void SelectAnimation(const TarvelProcess& tarvel, int index) {
+    SendMessageA(GetDlgItem(tarvel.MainDialog(), 1007), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tarvel_stage main|animation|preview character.rux [seconds]\n");
+        return 2;
+    }
+    const std::string stage = argv[1];
+    const std::string character = argv[2];
+    const DWORD holdMs = static_cast<DWORD>(argc > 3 ? std::atoi(argv[3]) : 20) * 1000;
+    TarvelProcess tarvel(FolderOf(character));
+    LoadInEditor(tarvel, character);
+    SelectAnimation(tarvel, 0);
+    if (stage == "animation") {
+        const AnimationWindows w = OpenAnimationDialog(tarvel, 1005);
+        SendMessageA(w.frameList, LB_SETCURSEL, 1, 0);
+        SendMessageA(w.frame, WM_COMMAND, MAKEWPARAM(1101, LBN_SELCHANGE), reinterpret_cast<LPARAM>(w.frameList));
+    } else if (stage == "preview") {
+        const PreviewWindows p = OpenPreview(tarvel);
+        SetWindowPos(p.dialog, nullptr, 40, 40, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+    Sleep(holdMs);
+    return 0;
+}
