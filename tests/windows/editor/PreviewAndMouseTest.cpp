@@ -155,3 +155,57 @@ TEST(FrameMouse, ReleasingTheRightButtonOpensTheOriginsPopup) {
     PostClick(name, IDCANCEL);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(name); }));
 }
+
+namespace {
+
+// Moves the real mouse to a screen point, with the left button going down or up there if asked.
+void MouseAt(POINT screen, DWORD buttonFlags = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+    SendInput(1, &input, sizeof input);
+    Sleep(50);
+}
+
+POINT OnScreen(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    return client;
+}
+
+}  // namespace
+
+TEST(FrameMouse, AReleaseOutsideTheFrameWindowEndsTheDrag) {
+    const std::string folder = editor_files::Folder("frame-release-outside");
+    const std::string picture = editor_files::WriteBitmap(folder, "p.bmp", 30, 30, 0x808080, 0x808080);
+    TarvelProcess tarvel(folder);
+    const AnimationWindows w = OpenAnimationDialog(tarvel, 1004);
+    SetItemText(w.dialog, 1010, "Walk");
+    PostMessageA(w.frame, WM_COMMAND, 32773, 0);
+    AnswerPicker(tarvel.ProcessId(), w.dialog, "Open", picture);
+    SendMessageA(w.frame, WM_NULL, 0, 0);
+    const SIZE client = ClientSizeOf(w.frame);
+    const POINT anchor{client.cx / 2 - 15, client.cy / 2 - 15};
+    // Outside the frame window: over the dialog's own controls at its left.
+    const POINT outside = OnScreen(w.dialog, {10, ClientSizeOf(w.dialog).cy - 20});
+    POINT outsideInFrame = outside;
+    ScreenToClient(w.frame, &outsideInFrame);
+    ASSERT_LT(outsideInFrame.x, 0);
+
+    MouseAt(OnScreen(w.frame, anchor));
+    MouseAt(OnScreen(w.frame, anchor), MOUSEEVENTF_LEFTDOWN);
+    MouseAt(outside);
+    MouseAt(outside, MOUSEEVENTF_LEFTUP);
+    MouseAt(OnScreen(w.frame, {anchor.x + 60, anchor.y + 40}));  // no button: nothing follows
+    MouseAt(OnScreen(w.frame, {anchor.x + 80, anchor.y + 50}));
+    ASSERT_TRUE(CloseDialog(w.dialog));
+
+    const std::string saved = folder + "\\walk.rux";
+    SaveFromEditor(tarvel, saved);
+    const CCharacterModel character(saved);
+    ASSERT_NE(character.FindAnimation("Walk"), nullptr);
+    const PointF moved = character.FindAnimation("Walk")->frames.at(0).anchor;
+    EXPECT_EQ(moved.x, static_cast<float>(outsideInFrame.x - anchor.x)) << "followed the mouse out of the window";
+    EXPECT_EQ(moved.y, static_cast<float>(outsideInFrame.y - anchor.y)) << "and stopped at the release";
+}
