@@ -1,7 +1,8 @@
 // Puts Tarvel into a state worth a screenshot and holds it there:
-//   tarvel_stage <main|animation|preview> <character.rux> [seconds]
-// It loads the character, opens the dialog named, prints "ready" and waits the given time
-// (default 20 s) before closing the editor. Used to take the pictures of the author's guide.
+//   tarvel_stage <main|animation|preview> <character.rux> [animation] [frame] [seconds]
+// It loads the character, selects the animation (list index, default 0), opens the dialog
+// named on the frame given (default 1), prints "ready" and waits the given time (default
+// 20 s) before closing the editor. Used to take the pictures of the author's guide.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,18 +25,20 @@ void SelectAnimation(const TarvelProcess& tarvel, int index) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: tarvel_stage main|animation|preview character.rux [seconds]\n");
+        std::fprintf(stderr, "usage: tarvel_stage main|animation|preview character.rux [animation] [frame] [seconds]\n");
         return 2;
     }
     const std::string stage = argv[1];
     const std::string character = argv[2];
-    const DWORD holdMs = static_cast<DWORD>(argc > 3 ? std::atoi(argv[3]) : 20) * 1000;
+    const int animation = argc > 3 ? std::atoi(argv[3]) : 0;
+    const int frame = argc > 4 ? std::atoi(argv[4]) : 1;
+    const DWORD holdMs = static_cast<DWORD>(argc > 5 ? std::atoi(argv[5]) : 20) * 1000;
     TarvelProcess tarvel(FolderOf(character));
     LoadInEditor(tarvel, character);
-    SelectAnimation(tarvel, 0);
+    SelectAnimation(tarvel, animation);
     if (stage == "animation") {
         const AnimationWindows w = OpenAnimationDialog(tarvel, 1005);
-        SendMessageA(w.frameList, LB_SETCURSEL, 1, 0);
+        SendMessageA(w.frameList, LB_SETCURSEL, static_cast<WPARAM>(frame), 0);
         SendMessageA(w.frame, WM_COMMAND, MAKEWPARAM(1101, LBN_SELCHANGE), reinterpret_cast<LPARAM>(w.frameList));
     } else if (stage == "preview") {
         const PreviewWindows p = OpenPreview(tarvel);
