@@ -47,9 +47,41 @@ void CreateOrigin(const TarvelProcess& tarvel, const AnimationWindows& w, const 
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
-// The character file of a test, written by the library, and a copy of a sample if built.
+// Runs a program beside the test with the arguments; its exit code, or -1.
+int RunBeside(const std::string& program, const std::string& arguments) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path = self;
+    path = path.substr(0, path.find_last_of("\\/") + 1) + program;
+    if (!editor_files::Exists(path)) return -1;
+    std::string commandLine = "\"" + path + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &info))
+        return -1;
+    WaitForSingleObject(info.hProcess, 30000);
+    DWORD code = 1;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return static_cast<int>(code);
+}
+
+// The character files of a test: one written by the library, one that ruxtool builds from
+// the pictures and manifest it exported of it (when ruxtool is built), and the samples.
 std::vector<std::string> CharacterFiles(const std::string& folder) {
     std::vector<std::string> files = {editor_files::SaveCharacter(testing_models::RichModel(), folder, "rich.rux")};
+    const std::string exported = folder + "\\exported";
+    const int exportCode = RunBeside("ruxtool.exe", "export \"" + files[0] + "\" \"" + exported + "\"");
+    if (exportCode != -1) {  // ruxtool is there
+        EXPECT_EQ(exportCode, 0);
+        const std::string built = folder + "\\built.rux";
+        EXPECT_EQ(RunBeside("ruxtool.exe", "build \"" + exported + "\\manifest.json\" \"" + built + "\""), 0);
+        EXPECT_TRUE(editor_files::Exists(built));
+        if (editor_files::Exists(built)) files.push_back(built);
+    }
     const char* samples = std::getenv("VIMRO_SAMPLES");
     for (const char* name : {"Pip.rux", "Ball.rux"}) {
         if (samples == nullptr || !editor_files::Exists(std::string(samples) + "/" + name)) continue;
