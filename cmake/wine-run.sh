@@ -39,13 +39,13 @@ start_display() {
 
 prepare_prefix() {
   wineboot -i </dev/null >"$state/wineboot.log" 2>&1 9>&-
-  wineserver -w 9>&-
+  wineserver -w </dev/null >/dev/null 2>&1 9>&-
   # No window manager: unmanaged windows hide and close at once. No sound device noise.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&-
   wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f </dev/null >/dev/null 2>&1 9>&-
   # A crashed test must not leave a debugger dialog on the display for the tests after it.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
-  wineserver -w 9>&-
+  wineserver -w </dev/null >/dev/null 2>&1 9>&-
   touch "$WINEPREFIX/.vimro-ready"
 }
 
