@@ -180,22 +180,44 @@ BOOL CALLBACK CollectText(HWND child, LPARAM found) {
     return TRUE;
 }
 
+struct FoundBox {
+    const char* caption;
+    HWND box = nullptr;
+};
+
+// A visible message box of this process with the caption (other test programs may show theirs).
+// Nothing here sends a message: the thread that owns a window may be waiting for this one.
+BOOL CALLBACK FindOwnBox(HWND window, LPARAM found) {
+    auto& wanted = *reinterpret_cast<FoundBox*>(found);
+    char className[16] = {};
+    wchar_t caption[64] = {};
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    GetClassNameA(window, className, sizeof(className));
+    if (process != GetCurrentProcessId() || strcmp(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    InternalGetWindowText(window, caption, 64);
+    if (std::wstring(caption) != std::wstring(wanted.caption, wanted.caption + strlen(wanted.caption))) return TRUE;
+    wanted.box = window;
+    return FALSE;
+}
+
 }  // namespace
 
 void MessageBoxWatcher::Watch() {
     while (!m_stop) {
         for (const char* caption : {"Error", "Fatal Error"}) {
-            const HWND box = FindWindowA("#32770", caption);
-            if (box == nullptr || !IsWindowVisible(box)) continue;
+            FoundBox found{caption};
+            EnumWindows(&FindOwnBox, reinterpret_cast<LPARAM>(&found));
+            if (found.box == nullptr) continue;
             std::string text;
-            EnumChildWindows(box, &CollectText, reinterpret_cast<LPARAM>(&text));
+            EnumChildWindows(found.box, &CollectText, reinterpret_cast<LPARAM>(&text));
             {
                 const std::lock_guard<std::mutex> guard(m_lock);
                 m_boxes.push_back({caption, text});
             }
-            SendMessageA(box, WM_COMMAND, IDOK, 0);
+            SendMessageA(found.box, WM_COMMAND, IDOK, 0);
             // The same box must not be seen twice while it closes.
-            for (int i = 0; i < 200 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(5);
+            for (int i = 0; i < 200 && IsWindow(found.box) && IsWindowVisible(found.box); ++i) Sleep(5);
         }
         Sleep(10);
     }
