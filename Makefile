@@ -2,7 +2,7 @@
 #   make demo   build everything and show the sample characters
 #   make test   build and run every test of both builds
 JOBS ?= 2
-.PHONY: demo test deps native windows native-release test-native test-windows bench clean
+.PHONY: demo test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz
 
 deps:
 	@tools/install-deps.sh
@@ -29,7 +29,16 @@ test-native: native
 test-windows: windows
 	ctest --preset windows; status=$$?; cmake/wine-stop.sh build/windows/wine; exit $$status
 
-test: test-native test-windows
+# Each fuzz target for FUZZ_SECONDS over its seeds (docs/reliability.md has the longer runs).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
+test-fuzz: fuzz
+	fuzz/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
+
+test: test-native test-windows test-fuzz
 
 bench: native-release
 	build/native-release/bin/vimro_bench --benchmark_min_time=0.5

@@ -11,8 +11,8 @@ struct Colour {
 
 struct Rgb8 {
     uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(Rgb8 a, Rgb8 b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-    friend bool operator!=(Rgb8 a, Rgb8 b) { return !(a == b); }
+    friend bool operator==(Rgb8 x, Rgb8 y) { return x.r == y.r && x.g == y.g && x.b == y.b; }
+    friend bool operator!=(Rgb8 x, Rgb8 y) { return !(x == y); }
 };
 
 // The background of every picture: the engine shows it as transparent.

@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev libstb-dev nlohmann-json3-dev
   mingw-w64 mingw-w64-tools wine wine64 libwine-dev
   xvfb xauth imagemagick
+  clang libclang-rt-14-dev
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,46 @@
+// One picture block on any bytes: its stored size, whether it matches its header, drawing
+// it into a character's drawing area (also shifted, so that clipping is reached), the region
+// runs of the result and the pixels ruxtool exports.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "CBryDIB.h"
+#include "FuzzSupport.h"
+#include "PictureEncoder.h"
+#include "RegionRuns.h"
+#include "RuntimeConstants.h"
+#include "Surface.h"
+
+namespace {
+
+// The first input byte picks the drawing offset; the rest is the block.
+void DrawAndRun(const CBryDIB& image, uint8_t placement) {
+    Surface surface(kDrawingWidth, kDrawingHeight, KEY_COLOUR);
+    const int x = static_cast<int>(placement & 0x0F) * 16 - 120;
+    const int y = static_cast<int>(placement >> 4) * 16 - 120;
+    image.Draw(surface, x, y);
+    std::vector<RunRect> runs;
+    BuildRegionRuns(surface, x, y, KEY_COLOUR, runs);
+    for (const RunRect& run : runs) {
+        if (run.left >= run.right || run.bottom != run.top + 1) fuzz_support::Fail("an empty or tall run");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const CBryDIB image(std::vector<uint8_t>(data + 1, data + size));
+    const uint32_t stored = image.BlockSize();
+    const bool matches = image.MatchesHeader();
+    if (matches && !image.IsEmpty() && stored != image.Block().size()) fuzz_support::Fail("a matching block changes size");
+    DrawAndRun(image, data[0]);
+    const auto pixels = PixelsOfPicture(image);
+    if (matches && !image.IsEmpty() && !pixels) fuzz_support::Fail("a matching block has no pixels");
+    if (pixels && pixels->pixels.size() != static_cast<size_t>(pixels->width) * static_cast<size_t>(pixels->height) *
+                                               static_cast<size_t>(pixels->channels))
+        fuzz_support::Fail("the exported pixels do not fill their picture");
+    image.Palette();
+    return 0;
+}
