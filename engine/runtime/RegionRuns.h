@@ -3,18 +3,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "ScreenRect.h"
+
 class Surface;
 
 // One run: from (left, top) to (right, bottom), right and bottom exclusive; bottom = top + 1.
-struct RunRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-    friend bool operator==(const RunRect& a, const RunRect& b) {
-        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-    }
-};
+using RunRect = ScreenRect;
 
 // Replaces runs with the runs of every row of the surface, offset by (left, top). Pixels whose
 // colour (the fourth byte ignored) equals the key colour are transparent.
