@@ -9,6 +9,7 @@
 #include "ModuleClasses.h"
 #include "ModuleLock.h"
 #include "TypeInfoCache.h"
+#include "UserRegistration.h"
 
 namespace {
 
@@ -45,3 +46,17 @@ extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID classId, REFIID iid, voi
 extern "C" HRESULT __stdcall DllRegisterServer() { return RegisterModuleClasses(ModulePath()); }
 
 extern "C" HRESULT __stdcall DllUnregisterServer() { return UnregisterModuleClasses(); }
+
+// "regsvr32 /n /i:user" registers for the current user alone, "regsvr32 /u /n /i:user" removes
+// that registration; "machine" or no command line acts as DllRegisterServer and DllUnregisterServer.
+extern "C" HRESULT __stdcall DllInstall(BOOL install, LPCWSTR commandLine) {
+    const auto operation = [install] { return install ? RegisterModuleClasses(ModulePath()) : UnregisterModuleClasses(); };
+    switch (ScopeOfCommandLine(commandLine)) {
+    case RegistrationScope::Machine:
+        return operation();
+    case RegistrationScope::User:
+        return WithUserClasses(operation);
+    default:
+        return E_INVALIDARG;
+    }
+}

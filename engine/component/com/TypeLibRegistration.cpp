@@ -31,13 +31,19 @@ HRESULT RegisterEmbeddedTypeLibrary(const std::wstring& modulePath) {
 }
 
 HRESULT UnregisterTypeLibrary(REFGUID library, WORD major, WORD minor) {
+    // Already unregistered: Wine's UnRegisterTypeLib would fail on the missing entries.
+    BSTR path = nullptr;
+    if (FAILED(QueryPathOfRegTypeLib(library, major, minor, LOCALE_NEUTRAL, &path))) return S_OK;
+    SysFreeString(path);
     using Unregister = HRESULT(WINAPI*)(REFGUID, WORD, WORD, LCID, SYSKIND);
     const LoadedLibrary automation("oleaut32.dll");
     if (automation.Get() == nullptr) return S_OK;
     const auto unregister =
         reinterpret_cast<Unregister>(reinterpret_cast<void*>(GetProcAddress(automation.Get(), "UnRegisterTypeLib")));
     if (unregister == nullptr) return S_OK;
-    const HRESULT result = unregister(library, major, minor, LOCALE_NEUTRAL, SYS_WIN64);
+    // The library was registered for the module's own platform.
+    const SYSKIND platform = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+    const HRESULT result = unregister(library, major, minor, LOCALE_NEUTRAL, platform);
     return result == TYPE_E_REGISTRYACCESS ? S_OK : result;  // already unregistered
 }
 

@@ -222,3 +222,10 @@ TEST(Registration, UnregistrationRemovesTheEntriesAndRegistrationRestoresThem) {
     EXPECT_TRUE(KeyExists(L"TypeLib\\" + com::GuidText(LIBID_VimroGraphicEngine)));
     EXPECT_TRUE(CreateEngine());
 }
+
+TEST(Registration, UnregisteringAnUnregisteredServerSucceeds) {
+    ASSERT_EQ(RunRegsvr32(true), 0u);
+    EXPECT_EQ(RunRegsvr32(true), 0u) << "an uninstaller run twice reports no failure";
+    ASSERT_EQ(RunRegsvr32(false), 0u);
+    EXPECT_TRUE(CreateEngine());
+}

@@ -10,8 +10,10 @@ std::wstring ServerPath() {
     return (std::filesystem::path(path).parent_path() / L"VimroGE.dll").wstring();
 }
 
-DWORD RunRegsvr32(bool unregister) {
-    std::wstring command = std::wstring(L"regsvr32.exe ") + (unregister ? L"/u " : L"") + L"/s \"" + ServerPath() + L"\"";
+DWORD RunRegsvr32(bool unregister) { return RunRegsvr32With(unregister ? L"/u" : L""); }
+
+DWORD RunRegsvr32With(const std::wstring& options) {
+    std::wstring command = L"regsvr32.exe /s " + options + L" \"" + ServerPath() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
