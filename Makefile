@@ -2,7 +2,7 @@
 #   make demo   build everything and show the sample characters
 #   make test   build and run every test of both builds
 JOBS ?= 2
-.PHONY: demo test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz
+.PHONY: demo test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
 
 deps:
 	@tools/install-deps.sh
@@ -29,6 +29,12 @@ test-native: native
 test-windows: windows
 	ctest --preset windows; status=$$?; cmake/wine-stop.sh build/windows/wine; exit $$status
 
+# The runtime tests, the shared-state ones among them, under ThreadSanitizer.
+test-tsan: deps
+	cmake --preset native-tsan
+	cmake --build --preset native-tsan -j $(JOBS)
+	ctest --preset native-tsan -j $(JOBS)
+
 # Each fuzz target for FUZZ_SECONDS over its seeds (docs/reliability.md has the longer runs).
 FUZZ_SECONDS ?= 60
 fuzz: deps
@@ -38,7 +44,7 @@ fuzz: deps
 test-fuzz: fuzz
 	fuzz/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
-test: test-native test-windows test-fuzz
+test: test-native test-tsan test-windows test-fuzz
 
 bench: native-release
 	build/native-release/bin/vimro_bench --benchmark_min_time=0.5

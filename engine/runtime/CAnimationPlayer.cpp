@@ -1,6 +1,7 @@
 #include "CAnimationPlayer.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "CCharacterModel.h"
 #include "IntegerConversion.h"
@@ -29,6 +30,22 @@ bool ClampAxis(float start, float destination, float& position) {
     return false;
 }
 
+uint64_t PackPosition(PointF point) {
+    uint32_t x = 0, y = 0;
+    std::memcpy(&x, &point.x, sizeof x);
+    std::memcpy(&y, &point.y, sizeof y);
+    return uint64_t{y} << 32 | x;
+}
+
+PointF UnpackPosition(uint64_t bits) {
+    const auto x = static_cast<uint32_t>(bits);
+    const auto y = static_cast<uint32_t>(bits >> 32);
+    PointF point;
+    std::memcpy(&point.x, &x, sizeof x);
+    std::memcpy(&point.y, &y, sizeof y);
+    return point;
+}
+
 }  // namespace
 
 void CAnimationPlayer::Rebind(const CCharacterModel* model) {
@@ -43,10 +60,9 @@ void CAnimationPlayer::Rebind(const CCharacterModel* model) {
     SetPosition({0.0f, 0.0f});
 }
 
-void CAnimationPlayer::SetPosition(PointF point) {
-    m_currentX.store(point.x, std::memory_order_relaxed);
-    m_currentY.store(point.y, std::memory_order_relaxed);
-}
+PointF CAnimationPlayer::Position() const { return UnpackPosition(m_position.load(std::memory_order_relaxed)); }
+
+void CAnimationPlayer::SetPosition(PointF point) { m_position.store(PackPosition(point), std::memory_order_relaxed); }
 
 const CAnimation* CAnimationPlayer::CurrentAnimation() const {
     return m_model != nullptr ? m_model->FindAnimation(m_animationName) : nullptr;
@@ -120,13 +136,21 @@ void CAnimationPlayer::Start(uint32_t tick) {
     m_running = true;
 }
 
+// Applied to whatever position is current when the move is stored, so that a position set
+// from another thread meanwhile is moved on from instead of being overwritten.
 void CAnimationPlayer::Move(float dx, float dy) {
-    PointF position = Position();
-    position.x += dx;
-    position.y += dy;
-    if (ClampAxis(m_startX, m_destinationX, position.x) && !m_playOnce) m_running = false;
-    if (ClampAxis(m_startY, m_destinationY, position.y) && !m_playOnce) m_running = false;
-    SetPosition(position);
+    uint64_t seen = m_position.load(std::memory_order_relaxed);
+    bool clamped = false;
+    PointF position;
+    do {
+        position = UnpackPosition(seen);
+        position.x += dx;
+        position.y += dy;
+        const bool clampedX = ClampAxis(m_startX, m_destinationX, position.x);
+        const bool clampedY = ClampAxis(m_startY, m_destinationY, position.y);
+        clamped = clampedX || clampedY;
+    } while (!m_position.compare_exchange_weak(seen, PackPosition(position), std::memory_order_relaxed));
+    if (clamped && !m_playOnce) m_running = false;
 }
 
 bool CAnimationPlayer::ArrivedWithinTwoPixels() const {

@@ -31,8 +31,10 @@ public:
     // Draws the current frame picture into the surface at (0, 0); false when there is none.
     bool DrawFrame(Surface& surface) const;
 
-    // The reference point on the screen; written from the client's thread and by dragging.
-    PointF Position() const { return {m_currentX.load(std::memory_order_relaxed), m_currentY.load(std::memory_order_relaxed)}; }
+    // The reference point on the screen; written from the client's thread and by dragging
+    // while the tick moves it. Both coordinates are one atomic value: a reader never sees x of
+    // one position with y of another, and a step never overwrites a position set meanwhile.
+    PointF Position() const;
     void SetPosition(PointF point);
 
     bool IsRunning() const { return m_running; }
@@ -67,8 +69,7 @@ private:
     float m_startX = 0, m_startY = 0;
     float m_destinationX = 0, m_destinationY = 0;
     bool m_playOnce = false;
-    std::atomic<float> m_currentX{0.0f};
-    std::atomic<float> m_currentY{0.0f};
+    std::atomic<uint64_t> m_position{0};  // the bits of x (low half) and y (high half); 0 is (0, 0)
     bool m_running = false;
     bool m_soundPending = false;
     std::string m_soundName;
