@@ -2,7 +2,7 @@
 #   make demo   build everything and show the sample characters
 #   make test   build and run every test of both builds
 JOBS ?= 2
-.PHONY: demo test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
+.PHONY: demo package test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
 
 deps:
 	@tools/install-deps.sh
@@ -19,8 +19,12 @@ native-release: deps
 	cmake --preset native-release
 	cmake --build --preset native-release -j $(JOBS)
 
-demo: native windows
+demo: windows
 	@tools/demo.sh
+
+# The Windows ZIP: build/windows/package/VimroGE-<version>-win64.zip.
+package: windows
+	cd build/windows && cpack -G ZIP
 
 test-native: native
 	ctest --preset native -j $(JOBS)
