@@ -90,9 +90,18 @@ uint32_t DibRowCount(const DibHeader& header) {
     return static_cast<uint32_t>(height < 0 ? -height : height);
 }
 
+std::optional<uint64_t> DibBytesNeeded(const DibHeader& header) {
+    constexpr uint64_t kLimit = std::numeric_limits<uint64_t>::max() / 4;
+    const uint64_t stride = DibStride(header);
+    const uint64_t rows = DibRowCount(header);
+    if (rows != 0 && stride > kLimit / rows) return std::nullopt;
+    const uint64_t table = ColourTableBytes(header);  // at most 2^34
+    return kDibHeaderSize + table + stride * rows;     // each term below 2^62: no wrap
+}
+
 std::optional<uint32_t> ComputedBlockSize(const DibHeader& header) {
     if (header.width < 0) return std::nullopt;
-    const uint64_t size = kDibHeaderSize + ColourTableBytes(header) + DibStride(header) * DibRowCount(header);
-    if (size > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) return std::nullopt;
-    return static_cast<uint32_t>(size);
+    const std::optional<uint64_t> size = DibBytesNeeded(header);
+    if (!size || *size > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) return std::nullopt;
+    return static_cast<uint32_t>(*size);
 }

@@ -36,6 +36,9 @@ uint64_t ColourTableBytes(const DibHeader& header);
 // Bytes of one pixel row, padded to a multiple of 4 (non-negative width).
 uint64_t DibStride(const DibHeader& header);
 uint32_t DibRowCount(const DibHeader& header);  // |biHeight|
+// 40 + colour table + stride * |height| without wrapping around, or nothing when that sum is
+// beyond 64 bits (a header no block can hold).
+std::optional<uint64_t> DibBytesNeeded(const DibHeader& header);
 // 40 + colour table + stride * |height|, or nothing when the header makes no sense
 // (negative width, or a size beyond 32 bits).
 std::optional<uint32_t> ComputedBlockSize(const DibHeader& header);

@@ -37,8 +37,8 @@ bool DibPixelReader::CheckLayout(size_t blockSize) {
         return false;
     const uint64_t tableBytes = ColourTableBytes(m_header);
     m_stride = DibStride(m_header);
-    const uint64_t needed = kDibHeaderSize + tableBytes + m_stride * DibRowCount(m_header);
-    if (needed > blockSize) return false;
+    const std::optional<uint64_t> needed = DibBytesNeeded(m_header);
+    if (!needed || *needed > blockSize) return false;
     m_colourTable = m_bytes + kDibHeaderSize;
     m_pixels = m_colourTable + tableBytes;
     if (m_header.bitCount <= 8) m_paletteSize = static_cast<uint32_t>(tableBytes / 4);

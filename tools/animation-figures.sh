@@ -5,7 +5,7 @@
 # docs/images/animation-figures.txt and, with gnuplot (Debian: gnuplot-nox), the plot to
 # docs/images/animation-figures.png.
 set -eu
-build=${1:?usage: animation-figures.sh BUILD_DIR [SECONDS_PER_COUNT]}
+build=$(cd "${1:?usage: animation-figures.sh BUILD_DIR [SECONDS_PER_COUNT]}" && pwd)
 seconds=${2:-10}
 root=$(cd "$(dirname "$0")/.." && pwd)
 state=$build/wine
@@ -13,11 +13,10 @@ table=$root/docs/images/animation-figures.txt
 export VIMRO_WINE_STATE=$state
 # Start the display and the server first, so that their process IDs can be handed over.
 "$root/cmake/wine-run.sh" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
-# This prefix's wineserver runs in /tmp/.wine-UID/server-DEVICE-INODE of the prefix folder.
-server_dir=$(printf "/tmp/.wine-%d/server-%x-%x" "$(id -u)" "$(stat -c %d "$state/prefix")" "$(stat -c %i "$state/prefix")")
+# This prefix's wineserver: the one whose environment names the prefix.
 server=
-for pid in $(pgrep -x wineserver); do
-  [ "$(readlink "/proc/$pid/cwd")" = "$server_dir" ] && server=$pid
+for pid in $(pgrep -x wineserver64; pgrep -x wineserver); do
+  tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$state/prefix" && server=$pid
 done
 xvfb=$(cat "$state/xvfb.pid" 2>/dev/null || true)
 "$root/cmake/wine-run.sh" "$build/bin/animation_figures.exe" "$seconds" "$server" "$xvfb" | tr -d '\r' | tee "$table"

@@ -1,5 +1,7 @@
 #include "SeedPictures.h"
 
+#include <cstdint>
+
 #include "CBryDIB.h"
 #include "DibHeader.h"
 
@@ -50,6 +52,10 @@ std::vector<std::vector<uint8_t>> PictureKinds() {
     spare.insert(spare.end(), 13, 0xAF);
     kinds.push_back(spare);
     kinds.push_back(EmptyImageBlock());
+    DibHeader overflowing = Header(0x7FFFFFFF, 0, 32);  // its sizes add up to 40 modulo 2^64
+    overflowing.height = INT32_MIN;
+    overflowing.clrUsed = 0x80000000u;
+    kinds.push_back(EncodeDibHeader(overflowing));
     return kinds;
 }
 

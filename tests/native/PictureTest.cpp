@@ -203,6 +203,25 @@ TEST(PictureDraw, ClipsAtEveryEdgeAndSkipsUnreadableBlocks) {
     EXPECT_TRUE(std::all_of(surface.Pixels().begin(), surface.Pixels().end(), [](uint32_t p) { return p == 0xAFAFAFu; }));
 }
 
+// A header whose sizes add up beyond 64 bits must not wrap around to a size that the block
+// seems to hold: 40 + 2^31 palette entries + (2^33 - 4) bytes x 2^31 rows is 40 modulo 2^64.
+TEST(PictureDraw, HeaderSizesThatOverflowSixtyFourBitsAreUnreadable) {
+    DibHeader header = MakeDibHeader(0x7FFFFFFF, 0, 32);
+    header.height = INT32_MIN;
+    header.clrUsed = 0x80000000u;
+    for (const size_t held : {size_t{40}, size_t{4096}}) {
+        std::vector<uint8_t> block = EncodeDibHeader(header);
+        block.resize(held, 0x55);
+        const CBryDIB image(block);
+        EXPECT_FALSE(image.MatchesHeader()) << held;
+        EXPECT_EQ(image.BlockSize(), held) << "a header that makes no sense keeps the held size";
+        Surface surface(8, 8, 0xAFAFAF);
+        image.Draw(surface, 0, 0);  // reads nothing beyond the block (the sanitizers watch)
+        EXPECT_TRUE(std::all_of(surface.Pixels().begin(), surface.Pixels().end(), [](uint32_t p) { return p == 0xAFAFAFu; }));
+        EXPECT_FALSE(PixelsOfPicture(image));
+    }
+}
+
 TEST(PictureDraw, PalettedAndSixteenBitPictures) {
     const CBryDIB grey(PatternBlock(4, 2, 8));
     ASSERT_EQ(grey.Palette().size(), 256u);
