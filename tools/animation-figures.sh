@@ -19,7 +19,8 @@ for pid in $(pgrep -x wineserver64; pgrep -x wineserver); do
   tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$state/prefix" && server=$pid
 done
 xvfb=$(cat "$state/xvfb.pid" 2>/dev/null || true)
-"$root/cmake/wine-run.sh" "$build/bin/animation_figures.exe" "$seconds" "$server" "$xvfb" | tr -d '\r' | tee "$table"
+"$root/cmake/wine-run.sh" "$build/bin/animation_figures.exe" "$seconds" "$server" "$xvfb" | tr -d '\r' |
+  grep -v '^Error quering string' | tee "$table"
 command -v gnuplot >/dev/null || { echo "gnuplot not found (apt-get install gnuplot-nox): no plot"; exit 0; }
 gnuplot <<PLOT
 set terminal pngcairo size 960,420 font "DejaVu Sans,10"

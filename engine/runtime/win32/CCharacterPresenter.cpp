@@ -15,14 +15,19 @@ CCharacterPresenter::CCharacterPresenter(CCharacterScene& scene, const CAnimatio
 bool CCharacterPresenter::IsLayered() const { return m_layered.Available(); }
 
 void CCharacterPresenter::PresentBusy(HWND window) {
+    m_idleShown = false;
     m_scene.SaveBack();
     Present(window, false);
 }
 
+// The back surface is restored in every idle tick all the same: painting draws from it.
 void CCharacterPresenter::PresentIdle(HWND window) {
     m_scene.RestoreSavedToBack();
     m_scene.RefreshFrameRect(m_player);
+    if (m_idleShown && m_scene.Rect() == m_idleRect) return;
     Present(window, true);
+    m_idleShown = true;
+    m_idleRect = m_scene.Rect();
 }
 
 void CCharacterPresenter::FollowPosition(HWND window) {
@@ -71,6 +76,7 @@ void CCharacterPresenter::EraseBackground(HWND window, HDC dc) {
 }
 
 void CCharacterPresenter::DisplayChanged(HWND window, int screenWidth, int screenHeight) {
+    m_idleShown = false;  // a new screen mode shows the picture anew
     if (IsLayered()) {
         SetKeyColour(window);
         return;

@@ -4,6 +4,8 @@
 // full-screen window whose region is cut to the picture's visible pixels).
 #include "Win32Api.h"
 
+#include "FrameRectangle.h"
+
 class CAnimationPlayer;
 class CCharacterScene;
 class CLayeredAttributes;
@@ -15,7 +17,9 @@ public:
     bool IsLayered() const;
     // After a tick with a request in progress: the back surface becomes the saved picture.
     void PresentBusy(HWND window);
-    // In an idle tick: the saved picture, at the player's current frame rectangle.
+    // In an idle tick: the saved picture, at the player's current frame rectangle. Skipped
+    // when the previous tick presented that same picture at that same rectangle: nothing on
+    // screen would change, and each present costs several window-system calls.
     void PresentIdle(HWND window);
     // The frame rectangle follows a position set from outside; a layered window moves at once.
     void FollowPosition(HWND window);
@@ -34,4 +38,6 @@ private:
     CCharacterScene& m_scene;
     const CAnimationPlayer& m_player;
     const CLayeredAttributes& m_layered;
+    bool m_idleShown = false;  // the saved picture is on screen at m_idleRect
+    FrameRectangle m_idleRect;
 };

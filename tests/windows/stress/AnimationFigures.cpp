@@ -1,6 +1,7 @@
 // Characters animating at once under Wine: for 1, 10, 50 and 100 walking characters, the CPU
 // time per character per tick (this process, and wineserver and Xvfb when their Linux process
-// IDs are given), how late ticks come, and memory per character. One table row per count:
+// IDs are given), how late ticks come, and memory per character. One table row per count, and
+// a comment line for 100 characters standing idle:
 //   animation_figures SECONDS [WINESERVER_PID XVFB_PID]
 #include <windows.h>
 #include <psapi.h>
@@ -104,7 +105,7 @@ struct Crowd {
     std::vector<DWORD> cookies;
 };
 
-void StartWalking(Crowd& crowd, int count, IGraphicEngine* engine) {
+void StartWalking(Crowd& crowd, int count, IGraphicEngine* engine, bool walking) {
     for (int i = 0; i < count; ++i) {
         const std::wstring id = L"r" + std::to_wstring(i);
         com::ComPtr<ICharacter> character = LoadCharacter(engine, id.c_str(), L"Runner");
@@ -120,7 +121,7 @@ void StartWalking(Crowd& crowd, int count, IGraphicEngine* engine) {
         crowd.cookies.push_back(Connect(character.Get(), &walker->sink));
         const com::Bstr walk(L"Walk");
         LONG request = 0;
-        character->Play(walk.Get(), 100000, 130 + (i / 10) * 85, 1, &request);  // far away: walks all run
+        if (walking) character->Play(walk.Get(), 100000, 130 + (i / 10) * 85, 1, &request);  // far away: walks all run
         crowd.characters.push_back(std::move(character));
         crowd.sinks.push_back(std::move(sink));
     }
@@ -142,12 +143,13 @@ void TickLateness(const Crowd& crowd, size_t firstEvent, Row& row) {
     row.lateP95Ms = late[late.size() * 95 / 100];
 }
 
-Row Measure(IGraphicEngine* engine, int count, int seconds, const std::string& serverPid, const std::string& xPid) {
+Row Measure(IGraphicEngine* engine, int count, int seconds, const std::string& serverPid, const std::string& xPid,
+            bool walking) {
     Row row;
     row.characters = count;
     const size_t memoryBefore = PrivateBytes();
     Crowd crowd;
-    StartWalking(crowd, count, engine);
+    StartWalking(crowd, count, engine, walking);
     PumpFor(1500);  // every character walking, caches warm
     row.memoryPerCharacterKb = (static_cast<double>(PrivateBytes()) - static_cast<double>(memoryBefore)) / 1024.0 / count;
     std::vector<size_t> firstEvents;
@@ -183,11 +185,15 @@ int main(int argc, char** argv) {
         std::printf("# %d s per count; CPU per character per tick in microseconds; lateness of ticks in ms\n", seconds);
         std::printf("# characters process_us wineserver_us xvfb_us core_percent late_mean_ms late_p95_ms memory_kb\n");
         for (const int count : {1, 10, 50, 100}) {
-            const Row row = Measure(engine.Get(), count, seconds, serverPid, xPid);
+            const Row row = Measure(engine.Get(), count, seconds, serverPid, xPid, true);
             std::printf("%d %.1f %.1f %.1f %.2f %.1f %.1f %.0f\n", row.characters, row.cpuPerTickUs, row.serverPerTickUs,
                         row.xPerTickUs, row.coreShare, row.lateMeanMs, row.lateP95Ms, row.memoryPerCharacterKb);
             std::fflush(stdout);
         }
+        // Characters standing still between requests: what an idle tick costs.
+        const Row idle = Measure(engine.Get(), 100, seconds, serverPid, xPid, false);
+        std::printf("# idle 100: %.1f %.1f %.1f us per character per tick, %.2f %% of one core\n", idle.cpuPerTickUs,
+                    idle.serverPerTickUs, idle.xPerTickUs, idle.coreShare);
     }
     SetFileList({});
     CoUninitialize();
