@@ -38,6 +38,7 @@ void CCharacterPresenter::FollowPosition(HWND window) {
 // Layered: the picture into the window, then the window to the frame rectangle. Region: the
 // new region, then the picture at the frame rectangle.
 void CCharacterPresenter::Present(HWND window, bool repaint) {
+    m_presents.fetch_add(1);
     if (IsLayered()) {
         {
             WindowDc dc(window);

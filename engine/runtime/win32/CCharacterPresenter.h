@@ -4,6 +4,8 @@
 // full-screen window whose region is cut to the picture's visible pixels).
 #include "Win32Api.h"
 
+#include <atomic>
+
 #include "FrameRectangle.h"
 
 class CAnimationPlayer;
@@ -24,6 +26,9 @@ public:
     // The frame rectangle follows a position set from outside; a layered window moves at once.
     void FollowPosition(HWND window);
 
+    // Presents of the scene so far (busy and idle ticks, not paints); read from any thread.
+    unsigned PresentCount() const { return m_presents.load(); }
+
     void Paint(HWND window);
     void EraseBackground(HWND window, HDC dc);
     void DisplayChanged(HWND window, int screenWidth, int screenHeight);
@@ -38,6 +43,7 @@ private:
     CCharacterScene& m_scene;
     const CAnimationPlayer& m_player;
     const CLayeredAttributes& m_layered;
+    std::atomic<unsigned> m_presents{0};
     bool m_idleShown = false;  // the saved picture is on screen at m_idleRect
     FrameRectangle m_idleRect;
 };

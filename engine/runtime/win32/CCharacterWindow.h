@@ -52,6 +52,8 @@ public:
     void SetVisible(bool visible);
 
     bool IsRequestQueued(int32_t requestId) const { return m_engine.IsQueued(requestId); }
+    // How often a tick has put the picture on screen (diagnostics and tests).
+    unsigned PresentCount() const { return m_presenter.PresentCount(); }
     bool IsActive() const { return m_active.load(); }
     bool IsSoundOn() const { return m_soundOn.load(); }
     void SetSoundOn(bool on) { m_soundOn.store(on); }

@@ -161,6 +161,29 @@ TEST(LayeredScreen, ShowsThePictureAndTheDesktopThroughTheKeyColour) {
     ExpectPictureOnScreen(580, 440);
 }
 
+// An idle tick presents only when the picture would move; the screen keeps showing it.
+void ExpectIdlePresentsOnlyChanges(CharacterThreadOptions options) {
+    const Backdrop backdrop;
+    LiveCharacter character(options);
+    character.ShowAt(300.0f, 400.0f);
+    const unsigned shown = character.Body().PresentCount();
+    PumpFor(650);  // six idle ticks
+    EXPECT_EQ(character.Body().PresentCount(), shown) << "standing still presents nothing";
+    ExpectPictureOnScreen(280, 340);
+    character.Body().SetReferencePoint(500.0f, 300.0f);
+    EXPECT_TRUE(PumpUntil([&] { return character.Body().PresentCount() == shown + 1; }, 2000));
+    PumpFor(350);
+    EXPECT_EQ(character.Body().PresentCount(), shown + 1) << "one present for the new place, then none";
+    ExpectPictureOnScreen(480, 240);
+    character.PlayInPlace(7, L"stand");
+    ASSERT_TRUE(character.WaitForCompletion(7));
+    EXPECT_GT(character.Body().PresentCount(), shown + 1) << "a request presents at its ticks";
+}
+
+TEST(LayeredScreen, AnIdleCharacterPresentsOnlyWhenItsPlaceChanges) { ExpectIdlePresentsOnlyChanges({}); }
+
+TEST(RegionScreen, AnIdleCharacterPresentsOnlyWhenItsPlaceChanges) { ExpectIdlePresentsOnlyChanges(RegionMode()); }
+
 TEST(RegionScreen, WindowRegionIsThePicturesVisiblePixels) {
     LiveCharacter character(RegionMode());
     character.ShowAt(300.0f, 400.0f);

@@ -6,8 +6,18 @@ void RequestLedger::Fault(const std::string& what, int32_t requestId) {
     m_faults.push_back("request " + std::to_string(requestId) + ": " + what);
 }
 
-void RequestLedger::Issued(int32_t requestId) {
-    if (!m_requests.emplace(requestId, Entry{}).second) Fault("ID returned twice", requestId);
+void RequestLedger::Issued(int32_t requestId, bool travel) {
+    Entry entry;
+    entry.travel = travel;
+    if (!m_requests.emplace(requestId, entry).second) Fault("ID returned twice", requestId);
+}
+
+int32_t RequestLedger::OldestOpenTravel() const {
+    for (const auto& entry : m_requests) {
+        const Entry& e = entry.second;
+        if (e.travel && e.starts > 0 && e.completions == 0 && !e.discardable) return entry.first;
+    }
+    return 0;
 }
 
 void RequestLedger::StopAllCalled() {

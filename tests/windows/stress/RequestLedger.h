@@ -10,7 +10,8 @@ namespace stress {
 
 class RequestLedger {
 public:
-    void Issued(int32_t requestId);
+    // travel: a Play in travel mode, which may walk on until stopped (see OldestOpenTravel).
+    void Issued(int32_t requestId, bool travel = false);
     // StopAll was called: requests not completed so far may end without any event.
     void StopAllCalled();
     void Started(int32_t requestId);
@@ -23,6 +24,9 @@ public:
     int IssuedCount() const { return static_cast<int>(m_requests.size()); }
     int CompletedCount() const;
     int DiscardedCount() const;
+    // The started, open travel request, if any: a travel whose destination equals its start on
+    // the axis it moves is never clamped there and walks on until it is stopped. 0 when none.
+    int32_t OldestOpenTravel() const;
 
     // Faults seen so far (an event for an unknown ID, a second start or completion, a start
     // after the completion) and, once Outstanding() is 0, requests left open.
@@ -33,6 +37,7 @@ private:
         int starts = 0;
         int completions = 0;
         bool discardable = false;
+        bool travel = false;
     };
     void Fault(const std::string& what, int32_t requestId);
 
