@@ -77,10 +77,16 @@ void Fail(const char* what) {
     std::abort();
 }
 
+// The file of this process, removed when the process ends.
+struct SaveFile {
+    std::string path = SavePath();
+    ~SaveFile() { std::remove(path.c_str()); }
+};
+
 std::vector<uint8_t> SavedBytes(const CCharacterModel& model) {
-    static const std::string path = SavePath();
-    if (!model.Save(path)) Fail("a loaded model could not be saved");
-    return ReadWhole(path);
+    static const SaveFile file;
+    if (!model.Save(file.path)) Fail("a loaded model could not be saved");
+    return ReadWhole(file.path);
 }
 
 void CheckSaveRoundTrip(const CCharacterModel& model) {
