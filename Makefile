@@ -2,7 +2,7 @@
 #   make demo   build everything and show the sample characters
 #   make test   build and run every test of both builds
 JOBS ?= 2
-.PHONY: demo package test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
+.PHONY: demo package windows32 test-windows32 test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
 
 deps:
 	@tools/install-deps.sh
@@ -25,6 +25,16 @@ demo: windows
 # The Windows ZIP: build/windows/package/VimroGE-<version>-win64.zip.
 package: windows
 	cd build/windows && cpack -G ZIP
+
+# The 32-bit build and its tests under 32-bit Wine (installed by install-deps.sh --wine32),
+# one at a time in a win32 prefix of their own; not part of make test.
+windows32:
+	@tools/install-deps.sh --wine32
+	cmake --preset windows32
+	cmake --build --preset windows32 -j $(JOBS)
+
+test-windows32: windows32
+	ctest --preset windows32; status=$$?; cmake/wine-stop.sh build/windows32/wine; exit $$status
 
 test-native: native
 	ctest --preset native -j $(JOBS)
@@ -55,4 +65,5 @@ bench: native-release
 
 clean:
 	-cmake/wine-stop.sh build/windows/wine
+	-cmake/wine-stop.sh build/windows32/wine
 	rm -rf build out

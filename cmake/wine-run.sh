@@ -4,6 +4,8 @@
 #   wine-run.sh program.exe [arguments...]
 # VIMRO_WINE_STATE chooses the state folder (default: <build>/wine beside the program's bin/).
 # VIMRO_USE_DISPLAY=1 keeps the caller's DISPLAY instead of the private one.
+# VIMRO_WINEARCH=win32 makes a 32-bit prefix (the 32-bit build; an existing prefix is used as
+# it was made); VIMRO_WINE names the Wine loader to use instead of the one chosen here.
 set -u
 
 program=${1:?usage: wine-run.sh program.exe [arguments...]}
@@ -16,7 +18,24 @@ mkdir -p "$state"
 export WINEPREFIX=$state/prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-export WINEARCH=win64
+# An existing prefix keeps its own architecture.
+arch=win64
+grep -qs '^#arch=win32' "$WINEPREFIX/system.reg" && arch=win32
+export WINEARCH=${VIMRO_WINEARCH:-$arch}
+# The 64-bit loader itself for a 64-bit prefix: where 32-bit Wine is installed too, the "wine"
+# command starts the 32-bit loader, which cannot run programs in a prefix made without it.
+if [ -n "${VIMRO_WINE:-}" ]; then
+  wine=$VIMRO_WINE
+  export WINELOADER=$wine
+elif [ "$WINEARCH" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine
+elif [ "$WINEARCH" = win32 ] && [ ! -x /usr/lib/wine/wine ]; then
+  echo "wine-run: 32-bit Wine is missing (apt-get install wine32:i386, or set VIMRO_WINE)" >&2
+  exit 1
+else
+  wine=wine
+fi
 
 # Starts a program detached from our pipes and from the lock (fd 9).
 detach() { setsid "$@" </dev/null >/dev/null 2>&1 9>&- & }
@@ -38,13 +57,13 @@ start_display() {
 }
 
 prepare_prefix() {
-  wineboot -i </dev/null >"$state/wineboot.log" 2>&1 9>&-
+  "$wine" wineboot -i </dev/null >"$state/wineboot.log" 2>&1 9>&-
   wineserver -w </dev/null >/dev/null 2>&1 9>&-
   # No window manager: unmanaged windows hide and close at once. No sound device noise.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&-
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f </dev/null >/dev/null 2>&1 9>&-
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&-
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f </dev/null >/dev/null 2>&1 9>&-
   # A crashed test must not leave a debugger dialog on the display for the tests after it.
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
+  "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
   wineserver -w </dev/null >/dev/null 2>&1 9>&-
   touch "$WINEPREFIX/.vimro-ready"
 }
@@ -63,17 +82,17 @@ if ! { [ -f "$state/keepalive.pid" ] && kill -0 "$(cat "$state/keepalive.pid")" 
   # Wine's background services start with the first program of a server and inherit its
   # output; start them from a program whose output goes nowhere, so that none of them keeps
   # the caller's pipe (ctest, ninja, $(...)) open after our program has ended.
-  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+  "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
   if [ -f "$keepalive" ]; then
     # A tiny hidden window keeps Wine's desktop process alive between GUI programs; it
     # writes a file once its window exists, so the desktop is up before our program runs.
     ready=$state/keepalive.ready
     rm -f "$ready"
-    detach wine "$keepalive" "Z:${ready//\//\\}"
+    detach "$wine" "$keepalive" "Z:${ready//\//\\}"
     echo $! >"$state/keepalive.pid"
     for _ in $(seq 1 300); do [ -f "$ready" ] && break; sleep 0.05; done
   fi
 fi
 flock -u 9
 exec 9>&-
-exec wine "$@"
+exec "$wine" "$@"

@@ -37,23 +37,21 @@ protected:
     com::ComPtr<IGraphicEngine> engine;
 };
 
+// A named callback: a lambda converts to a pointer of the default calling convention, which on
+// 32-bit Windows is not the CALLBACK (__stdcall) that EnumWindows calls.
+BOOL CALLBACK CountCharacterWindow(HWND window, LPARAM count) {
+    char className[32] = {};
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    GetClassNameA(window, className, sizeof(className));
+    if (process == GetCurrentProcessId() && strcmp(className, "VGECOMCHWNDCLS") == 0) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 int CharacterWindowsOfThisProcess() {
-    struct Count {
-        int windows = 0;
-    } count;
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            char className[32] = {};
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            GetClassNameA(window, className, sizeof(className));
-            if (process == GetCurrentProcessId() && strcmp(className, "VGECOMCHWNDCLS") == 0) {
-                ++reinterpret_cast<Count*>(found)->windows;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.windows;
+    int windows = 0;
+    EnumWindows(&CountCharacterWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 }  // namespace
