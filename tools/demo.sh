@@ -76,6 +76,7 @@ printer=$!
 display=:$(cat "$VIMRO_WINE_STATE/display")
 # Pictures from the moment the characters are on the screen.
 while kill -0 $demo 2>/dev/null && ! grep -q 'are on the desktop' "$out/run.log"; do sleep 0.1; done
+sleep 0.2  # their first frame is presented at the next tick
 shot=0
 while kill -0 $demo 2>/dev/null; do
   shot=$((shot + 1))
@@ -87,9 +88,10 @@ wait $demo || status=$?
 wait $printer 2>/dev/null || true
 [ $status -eq 0 ] || { echo "demo: vgedemo ended with $status" >&2; exit $status; }
 
-# The animation: the part of the screen the demo plays in, at half size.
+# The animation: the part of the screen the demo plays in, at half size, in real time.
 read -r left top width height < <(grep -o 'scene [0-9]* [0-9]* [0-9]* [0-9]*' "$out/run.log" | head -1 | cut -d' ' -f2-)
-convert -delay 40 -loop 0 "$out"/shots/shot-*.png -crop "${width}x${height}+${left}+${top}" +repage \
+delay=$((seconds * 100 / (shot > 0 ? shot : 1)))
+convert -delay "$delay" -loop 0 "$out"/shots/shot-*.png -crop "${width}x${height}+${left}+${top}" +repage \
   -resize 50% -layers Optimize "$out/demo.gif"
 echo
 echo "Screenshots: $out/shots/ ($(ls "$out/shots" | wc -l) pictures of the whole display)"

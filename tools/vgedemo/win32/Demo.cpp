@@ -1,6 +1,5 @@
 #include "Demo.h"
 
-#include <memory>
 #include <optional>
 
 #include "Actor.h"

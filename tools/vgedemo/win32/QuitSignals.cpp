@@ -5,9 +5,14 @@ namespace {
 DWORD g_demoThread = 0;
 bool g_quitting = false;  // the quit message has been taken from the queue
 
-BOOL WINAPI OnConsoleEvent(DWORD) {
+constexpr DWORD kCloseGraceMs = 2000;
+
+BOOL WINAPI OnConsoleEvent(DWORD event) {
     PostThreadMessageW(g_demoThread, WM_QUIT, 0, 0);
-    return TRUE;  // the demo ends by itself, releasing its characters
+    // A closing console ends the process when this returns: the demo gets a moment to
+    // release its characters first. Otherwise it ends by itself.
+    if (event == CTRL_CLOSE_EVENT) Sleep(kCloseGraceMs);
+    return TRUE;
 }
 
 void CALLBACK OnDeadline(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
