@@ -160,6 +160,28 @@ bool CAnimationPlayer::ArrivedWithinTwoPixels() const {
     return std::sqrt(dx * dx + dy * dy) < 2.0;
 }
 
+// A travel pass that ends farther than 2 pixels away repeats. Every pass moves the character by
+// the same amount, so when no axis that must be travelled is crossed by that drift and the pass
+// brought the character no nearer, no later pass arrives or clamps: the walk would go on for
+// ever (a walk asked to go where it already stands on the axis it moves, or one that drifts
+// away on both axes). Such a walk ends with its pass.
+bool CAnimationPlayer::RepeatingNeverArrives(const CAnimation& animation) const {
+    float passX = 0, passY = 0;
+    for (const CFrame& frame : animation.frames) {
+        passX += frame.shift.x + m_extraX;
+        passY += frame.shift.y + m_extraY;
+    }
+    const auto approaches = [](float start, float destination, float drift) {
+        return (start < destination && drift > 0) || (start > destination && drift < 0);
+    };
+    if (approaches(m_startX, m_destinationX, passX) || approaches(m_startY, m_destinationY, passY)) return false;
+    const PointF end = Position();
+    const double afterX = static_cast<double>(end.x) - m_destinationX, afterY = static_cast<double>(end.y) - m_destinationY;
+    const double beforeX = afterX - passX, beforeY = afterY - passY;
+    constexpr double kRoundingSlack = 1e-4;  // the drift is summed apart from the moves that made it
+    return afterX * afterX + afterY * afterY + kRoundingSlack >= beforeX * beforeX + beforeY * beforeY;
+}
+
 void CAnimationPlayer::CompleteFrame(const CFrame& frame) {
     m_frameStart += frame.displayTime;
     Move(frame.shift.x + m_extraX - m_appliedX, frame.shift.y + m_extraY - m_appliedY);
@@ -198,7 +220,7 @@ bool CAnimationPlayer::Step(uint32_t tick) {
         }
         CompleteFrame(frame);
         if (++i <= last) continue;
-        if (m_playOnce || ArrivedWithinTwoPixels()) {
+        if (m_playOnce || ArrivedWithinTwoPixels() || RepeatingNeverArrives(*animation)) {
             m_frameIndex = last;
             m_running = false;
             return true;

@@ -55,8 +55,8 @@ private:
     void SpreadDestination(const CAnimation& animation);
     bool CountFramesToDestination(const CAnimation& animation, bool movingIsX, uint32_t& counter) const;
     void Move(float dx, float dy);
-    void Clamp();
     bool ArrivedWithinTwoPixels() const;
+    bool RepeatingNeverArrives(const CAnimation& animation) const;
     void CompleteFrame(const CFrame& frame);
 
     const CCharacterModel* m_model = nullptr;

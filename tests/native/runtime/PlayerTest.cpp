@@ -115,6 +115,31 @@ TEST(Player, TravelEndsWithinTwoPixelsOtherwiseRepeats) {
     EXPECT_FALSE(far.player.IsRunning());
 }
 
+TEST(Player, ATravelThatNoPassCanBringNearerEndsWithItsFirstPass) {
+    // Asked to go where it already stands on the axis it walks: that axis never clamps.
+    PlayerFixture there(ModelWith("Walk", {Frame(5, 0, 100), Frame(5, 0, 100)}));
+    ASSERT_TRUE(there.Play("Walk", {100, 0}, {100, 30}, false));
+    there.player.Step(1150);
+    EXPECT_TRUE(there.player.IsRunning());
+    there.player.Step(1200);
+    EXPECT_FALSE(there.player.IsRunning());
+    EXPECT_FLOAT_EQ(there.player.Position().x, 110.0f);
+    EXPECT_EQ(there.player.FrameIndex(), 1);
+    // Both axes move, away from the destination on both.
+    PlayerFixture away(ModelWith("Climb", {Frame(5, 5, 100)}));
+    away.Play("Climb", {0, 0}, {-50, -50}, false);
+    away.player.Step(1100);
+    EXPECT_FALSE(away.player.IsRunning());
+    // Drifting away on y but nearing x: the x axis will be crossed and clamp, so it repeats.
+    PlayerFixture nearing(ModelWith("Slide", {Frame(5, -50, 100)}));
+    nearing.Play("Slide", {0, 0}, {100, 10}, false);
+    nearing.player.Step(1300);
+    EXPECT_TRUE(nearing.player.IsRunning());
+    nearing.player.Step(3100);  // the 21st frame passes x = 100 and clamps
+    EXPECT_FALSE(nearing.player.IsRunning());
+    EXPECT_FLOAT_EQ(nearing.player.Position().x, 100.0f);
+}
+
 TEST(Player, PlayOnceClampsButPlaysThePassToItsEnd) {
     PlayerFixture f(ModelWith("Jump", {Frame(10, 0, 100), Frame(10, 0, 100), Frame(10, 0, 100)}));
     f.Play("Jump", {0, 0}, {15, 0}, true);

@@ -6,24 +6,18 @@ void RequestLedger::Fault(const std::string& what, int32_t requestId) {
     m_faults.push_back("request " + std::to_string(requestId) + ": " + what);
 }
 
-void RequestLedger::Issued(int32_t requestId, bool travel) {
+void RequestLedger::Issued(int32_t requestId) {
     Entry entry;
-    entry.travel = travel;
+    entry.afterStopAll = m_stopAllPending;
+    entry.discardable = m_stopAllPending;
     if (!m_requests.emplace(requestId, entry).second) Fault("ID returned twice", requestId);
-}
-
-int32_t RequestLedger::OldestOpenTravel() const {
-    for (const auto& entry : m_requests) {
-        const Entry& e = entry.second;
-        if (e.travel && e.starts > 0 && e.completions == 0 && !e.discardable) return entry.first;
-    }
-    return 0;
 }
 
 void RequestLedger::StopAllCalled() {
     for (auto& entry : m_requests) {
         if (entry.second.completions == 0) entry.second.discardable = true;
     }
+    m_stopAllPending = true;
 }
 
 void RequestLedger::Started(int32_t requestId) {
@@ -33,6 +27,7 @@ void RequestLedger::Started(int32_t requestId) {
     if (entry.starts > 0) Fault("started twice", requestId);
     if (entry.completions > 0) Fault("started after its completion", requestId);
     ++entry.starts;
+    if (entry.afterStopAll) m_stopAllPending = false;
 }
 
 void RequestLedger::Completed(int32_t requestId) {
@@ -40,6 +35,7 @@ void RequestLedger::Completed(int32_t requestId) {
     if (found == m_requests.end()) return Fault("completed but never issued", requestId);
     if (found->second.completions > 0) Fault("completed twice", requestId);
     ++found->second.completions;
+    if (found->second.afterStopAll) m_stopAllPending = false;  // its tick or its Stop came after the StopAll
 }
 
 bool RequestLedger::HasCompleted(int32_t requestId) const {

@@ -10,9 +10,13 @@ namespace stress {
 
 class RequestLedger {
 public:
-    // travel: a Play in travel mode, which may walk on until stopped (see OldestOpenTravel).
-    void Issued(int32_t requestId, bool travel = false);
-    // StopAll was called: requests not completed so far may end without any event.
+    void Issued(int32_t requestId);
+    // StopAll was called: requests not completed so far may end without any event, and so may
+    // those issued after it until one of them starts. StopAll is posted and Play is sent, so a
+    // Play that reaches a busy character thread before its StopAll is handled is dropped with
+    // the rest; ticks come only once the posted messages are handled, and a Stop is posted
+    // behind it, so the first start or completion of a later request shows that the StopAll
+    // is behind it.
     void StopAllCalled();
     void Started(int32_t requestId);
     void Completed(int32_t requestId);
@@ -24,9 +28,6 @@ public:
     int IssuedCount() const { return static_cast<int>(m_requests.size()); }
     int CompletedCount() const;
     int DiscardedCount() const;
-    // The started, open travel request, if any: a travel whose destination equals its start on
-    // the axis it moves is never clamped there and walks on until it is stopped. 0 when none.
-    int32_t OldestOpenTravel() const;
 
     // Faults seen so far (an event for an unknown ID, a second start or completion, a start
     // after the completion) and, once Outstanding() is 0, requests left open.
@@ -37,12 +38,13 @@ private:
         int starts = 0;
         int completions = 0;
         bool discardable = false;
-        bool travel = false;
+        bool afterStopAll = false;  // issued while a StopAll may still be pending
     };
     void Fault(const std::string& what, int32_t requestId);
 
     std::map<int32_t, Entry> m_requests;
     std::vector<std::string> m_faults;
+    bool m_stopAllPending = false;
 };
 
 }  // namespace stress

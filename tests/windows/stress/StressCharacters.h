@@ -14,7 +14,6 @@ struct StressCharacter {
     RequestLedger ledger;
     DWORD cookie = 0;
     DWORD quietUntil = 0;     // no requests before this tick: a posted StopAll may be pending
-    DWORD discardUntil = 0;   // requests issued before this tick may be dropped by that StopAll
 };
 
 // Loads count characters named "Hero" with the IDs c0, c1, ... and connects their sinks.
