@@ -1,6 +1,8 @@
 // Tarvel's main dialog as a running program shows it: controls, keys, the close box, About.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include "EditorFiles.h"
@@ -41,6 +43,16 @@ std::string ClassName(HWND window) {
 
 LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 
+LONG SystemFontHeight() {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight;
+}
+
 }  // namespace
 
 TEST(MainDialog, ControlsSitAtTheirTabledPlacesInTabOrder) {
@@ -55,8 +67,16 @@ TEST(MainDialog, ControlsSitAtTheirTabledPlacesInTabOrder) {
         EXPECT_EQ(GetDlgCtrlID(child), control.id) << control.caption;
         EXPECT_EQ(ClassName(child), control.windowClass) << control.caption;
         EXPECT_EQ(Text(child), control.caption);
-        const RECT expected = scale.Map(control.x, control.y, control.width, control.height);
+        RECT expected = scale.Map(control.x, control.y, control.width, control.height);
         const RECT actual = ChildRect(main, child);
+        if (control.windowClass == std::string("ListBox")) {
+            // A list box without LBS_NOINTEGRALHEIGHT drops the part of a line left at its foot;
+            // Wine may measure that line in the system font, before the dialog's font is set.
+            const LONG line = std::max(static_cast<LONG>(SendMessageA(child, LB_GETITEMHEIGHT, 0, 0)), SystemFontHeight());
+            const LONG cut = expected.bottom - actual.bottom;
+            EXPECT_TRUE(cut >= 0 && cut < line) << "a list box loses less than a line: " << cut << " of " << line;
+            expected.bottom = actual.bottom;
+        }
         EXPECT_TRUE(EqualRect(&expected, &actual))
             << control.caption << ": at " << actual.left << "," << actual.top << " " << actual.right - actual.left
             << "x" << actual.bottom - actual.top;

@@ -145,8 +145,13 @@ TEST(CharacterInput, RealMouseDragThroughTheSystem) {
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(1, &inputs[0], sizeof(INPUT));
     ASSERT_TRUE(character.WaitFor(CRN_LBUTTONDOWN, MK_LBUTTON)) << "the press reaches the character";
-    SendInput(1, &inputs[1], sizeof(INPUT));
-    PumpFor(100);
+    // Under a loaded X server a move can be dropped: repeat it until the cursor is there.
+    POINT moved{};
+    for (int attempt = 0; attempt < 20 && !(moved.x == target.x && moved.y == target.y); ++attempt) {
+        SendInput(1, &inputs[1], sizeof(INPUT));
+        PumpFor(100);
+        GetCursorPos(&moved);
+    }
     SendInput(1, &inputs[2], sizeof(INPUT));
     ASSERT_TRUE(character.WaitFor(CRN_LBUTTONUP, 0));
     POINT cursor{};
