@@ -15,7 +15,9 @@ void PutU32(std::vector<uint8_t>& out, uint32_t value) {
     PutU16(out, value >> 16);
 }
 
-void PutTag(std::vector<uint8_t>& out, const char (&tag)[5]) { out.insert(out.end(), tag, tag + 4); }
+void PutTag(std::vector<uint8_t>& out, const char (&tag)[5]) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
+}
 
 }  // namespace
 
