@@ -129,38 +129,51 @@ TEST(CharacterInput, MoveWithTheButtonDownWithoutAPressJumpsToTheMouse) {
     EXPECT_EQ(character.Body().Position(), (PointF{290.5f, 360.0f})) << "within the truncation of the position";
 }
 
-TEST(CharacterInput, RealMouseDragThroughTheSystem) {
-    LiveCharacter character;
+namespace {
+
+// One press, move and release through SendInput; true when the reference point followed the
+// mouse while the button was down. Wine keeps its own cursor beside the X server's pointer, and
+// on a loaded Xvfb a move may reach the character without the button or not at all.
+bool DragThroughTheSystem(LiveCharacter& character, POINT grab, POINT target) {
     character.ShowAt(400.0f, 500.0f);
-    // An opaque pixel of the picture, on the screen: picture (30, 40) with the top-left at (380, 440).
-    const POINT grab{380 + 30, 440 + 40};
     SetCursorPos(grab.x, grab.y);
+    PumpFor(50);
     INPUT inputs[3] = {};
     for (INPUT& input : inputs) input.type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    const POINT target{grab.x + 25, grab.y - 12};
     inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs[1].mi.dx = NormalisedCoordinate(target.x, GetSystemMetrics(SM_CXSCREEN));
     inputs[1].mi.dy = NormalisedCoordinate(target.y, GetSystemMetrics(SM_CYSCREEN));
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(1, &inputs[0], sizeof(INPUT));
-    ASSERT_TRUE(character.WaitFor(CRN_LBUTTONDOWN, MK_LBUTTON)) << "the press reaches the character";
-    // Under a loaded X server a move can be dropped: repeat it until the cursor is there.
-    POINT moved{};
-    for (int attempt = 0; attempt < 20 && !(moved.x == target.x && moved.y == target.y); ++attempt) {
-        SendInput(1, &inputs[1], sizeof(INPUT));
-        PumpFor(100);
-        GetCursorPos(&moved);
-    }
+    EXPECT_TRUE(character.WaitFor(CRN_LBUTTONDOWN, MK_LBUTTON)) << "the press reaches the character";
+    SendInput(1, &inputs[1], sizeof(INPUT));
+    const PointF dragged{400.0f + static_cast<float>(target.x - grab.x), 500.0f + static_cast<float>(target.y - grab.y)};
+    for (int wait = 0; wait < 20 && !(character.Body().Position() == dragged); ++wait) PumpFor(50);
+    const bool followed = character.Body().Position() == dragged;
     SendInput(1, &inputs[2], sizeof(INPUT));
-    ASSERT_TRUE(character.WaitFor(CRN_LBUTTONUP, 0));
+    EXPECT_TRUE(character.WaitFor(CRN_LBUTTONUP, 0));
+    return followed;
+}
+
+}  // namespace
+
+TEST(CharacterInput, RealMouseDragThroughTheSystem) {
+    LiveCharacter character;
+    // An opaque pixel of the picture, on the screen: picture (30, 40) with the top-left at (380, 440).
+    const POINT grab{380 + 30, 440 + 40};
+    const POINT target{grab.x + 25, grab.y - 12};
+    bool followed = false;
+    for (int attempt = 0; attempt < 4 && !followed && !HasFailure(); ++attempt) {
+        followed = DragThroughTheSystem(character, grab, target);
+    }
+    EXPECT_TRUE(followed) << "the reference point moves by the mouse's distance while the button is down";
+    // Wherever the cursor is when the button has gone up, the character is there by the same distance.
     POINT cursor{};
     GetCursorPos(&cursor);
     const PointF position = character.Body().Position();
     EXPECT_EQ(position.x, 400.0f + static_cast<float>(cursor.x - grab.x));
     EXPECT_EQ(position.y, 500.0f + static_cast<float>(cursor.y - grab.y));
-    EXPECT_EQ(cursor.x, target.x) << "the mouse moved";
-    EXPECT_EQ(cursor.y, target.y);
 }
 
 TEST(CharacterInput, RegionModeClicksOnKeyPixelsPassThrough) {
