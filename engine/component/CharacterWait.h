@@ -14,6 +14,7 @@ public:
 
     bool IsQueued(int32_t requestId) override;
     bool WaitForSignal(uint32_t milliseconds) override;
+    bool IsSignalled() override;
     void ResetSignal() override;
     // Dispatched untranslated. A quit message is put back for the caller's own loop.
     PumpResult PumpOneMessage() override;

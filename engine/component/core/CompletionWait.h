@@ -28,6 +28,8 @@ public:
     virtual bool IsQueued(int32_t requestId) = 0;
     // Waits up to the slice for the completion event; true when it was signalled.
     virtual bool WaitForSignal(uint32_t milliseconds) = 0;
+    // The completion event's state now, without waiting.
+    virtual bool IsSignalled() = 0;
     virtual void ResetSignal() = 0;
     // Takes and dispatches at most one waiting message of the calling thread.
     virtual PumpResult PumpOneMessage() = 0;
@@ -36,6 +38,9 @@ public:
 
 constexpr uint32_t kWaitSliceMs = 100;
 constexpr int kWaitSliceLimit = 300;  // timed-out slices: 30 seconds in all
+// After a timed-out slice the waiting messages are let through, up to this many, so that a
+// thread flooded with notifications still reaches the completion it waits for.
+constexpr int kMessagesPerSlice = 256;
 
 enum class WaitCause : int32_t { Completed = 0, NotCompleted = 1 };
 

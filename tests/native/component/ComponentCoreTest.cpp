@@ -27,6 +27,7 @@ public:
     // What each slice brings: a completed ID (signalled), 0 (a timed-out slice), -1 (quit).
     std::deque<int32_t> slices;
     int resets = 0, pumps = 0, waits = 0;
+    bool flooded = false;  // a message is always waiting, and none of them completes anything
 
     bool IsQueued(int32_t requestId) override { return queued.count(requestId) != 0; }
     bool WaitForSignal(uint32_t milliseconds) override {
@@ -37,8 +38,13 @@ public:
         slices.pop_front();
         return true;
     }
+    bool IsSignalled() override { return !slices.empty() && slices.front() > 0; }
     void ResetSignal() override { ++resets; }
     PumpResult PumpOneMessage() override {
+        if (flooded) {
+            ++pumps;
+            return PumpResult::Dispatched;
+        }
         ++pumps;
         if (slices.empty()) return PumpResult::Nothing;
         const int32_t next = slices.front();
@@ -113,7 +119,7 @@ TEST(CompletionWait, OtherCompletionsAreSkippedUntilItsOwn) {
     host.queued = {2, 3};
     host.slices = {0, 1, 0, 2};
     EXPECT_EQ(WaitForCompletion(host, 2), WaitCause::Completed);
-    EXPECT_EQ(host.pumps, 2) << "one message after each timed-out slice";
+    EXPECT_EQ(host.pumps, 2) << "the waiting message after each timed-out slice";
     EXPECT_EQ(host.resets, 2) << "reset after the other completion and on leaving";
 }
 
@@ -146,4 +152,22 @@ TEST(CompletionWait, AQuittingThreadStopsTheWaitWithoutReset) {
     EXPECT_EQ(WaitForCompletion(host, 1), WaitCause::NotCompleted);
     EXPECT_EQ(host.resets, 0);
     EXPECT_EQ(host.pumps, 2) << "a message, then the quit";
+}
+
+TEST(CompletionWait, MessagesWaitingBehindOthersAreAllLetThroughInOneSlice) {
+    ScriptedWait host;
+    host.queued = {3};
+    host.slices = {0, 0, 0, 0, 0, 0, 0, 0, 3};  // eight notifications, then the completion
+    EXPECT_EQ(WaitForCompletion(host, 3), WaitCause::Completed);
+    EXPECT_EQ(host.waits, 2) << "one timed-out slice lets all eight through, the next finds the signal";
+    EXPECT_EQ(host.pumps, 8) << "the completion is looked at before any further message";
+}
+
+TEST(CompletionWait, AFloodOfMessagesStillEndsTheWaitInTime) {
+    ScriptedWait host;
+    host.queued = {1};
+    host.flooded = true;
+    EXPECT_EQ(WaitForCompletion(host, 1), WaitCause::NotCompleted);
+    EXPECT_EQ(host.waits, kWaitSliceLimit);
+    EXPECT_EQ(host.pumps, kWaitSliceLimit * kMessagesPerSlice) << "each slice lets a bounded share through";
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <random>
 
 #include "Bstr.h"
@@ -221,4 +222,38 @@ TEST_F(ManyCharactersTest, WaitForRequestSeesEachCompletionOfAQuietCrowd) {
     for (const auto& member : crowd) {
         for (const std::string& fault : member->ledger.Faults()) ADD_FAILURE() << fault;
     }
+}
+
+// Every walking character posts a Move at each tick; the wait lets them all through, so the
+// completion behind them is seen long before the wait's 30-second limit.
+TEST_F(ManyCharactersTest, WaitForRequestSeesTheCompletionWhileTheCrowdWalks) {
+    const com::Bstr walk(L"Walk");
+    for (const auto& member : crowd) {
+        LONG x = 0, y = 0, id = 0;
+        member->character->get_X(&x);
+        member->character->get_Y(&y);
+        watchdog.Beat("Play of a long walk");
+        ASSERT_EQ(member->character->Play(walk.Get(), x + 5000, y, 1, &id), S_OK);
+        member->ledger.Issued(id);
+    }
+    PumpFor(1000);  // the crowd is walking and the client's queue fills with moves
+    StressCharacter& member = Pick();
+    const com::Bstr wave(L"Wave");
+    LONG id = 0, cause = -1;
+    ASSERT_EQ(member.character->Play(wave.Get(), 0, 0, 0, &id), S_OK);
+    member.ledger.Issued(id);
+    ASSERT_EQ(member.character->Stop(0), S_OK);  // ends its walk, so that the wave comes next
+    watchdog.Beat("WaitForRequest while the crowd walks");
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(member.character->WaitForRequest(id, &cause), S_OK);
+    const DWORD waited = GetTickCount() - start;
+    EXPECT_EQ(cause, 0) << "the wave completed during the wait";
+    EXPECT_TRUE(member.ledger.HasCompleted(id));
+    EXPECT_LT(waited, 4000u) << "the wait keeps up with the notifications of the crowd (one message a slice took 10 s)";
+    std::printf("wait while %zu characters walk: %lu ms\n", crowd.size(), static_cast<unsigned long>(waited));
+    for (const auto& walker : crowd) {
+        ASSERT_EQ(walker->character->StopAll(), S_OK);
+        walker->ledger.StopAllCalled();
+    }
+    PumpFor(500);
 }
