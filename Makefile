@@ -1,6 +1,6 @@
 # The two jobs of the README, over the CMake presets.
 #   make demo   build everything and show the sample characters
-#   make test   build and run every test of both builds
+#   make test   build and run every test: native, 64-bit and 32-bit Windows
 JOBS ?= 2
 .PHONY: demo package windows32 test-windows32 test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
 
@@ -27,7 +27,7 @@ package: windows
 	cd build/windows && cpack -G ZIP
 
 # The 32-bit build and its tests under 32-bit Wine (installed by install-deps.sh --wine32),
-# one at a time in a win32 prefix of their own; not part of make test.
+# one at a time in a win32 prefix of their own.
 windows32:
 	@tools/install-deps.sh --wine32
 	cmake --preset windows32
@@ -58,7 +58,7 @@ fuzz: deps
 test-fuzz: fuzz
 	fuzz/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
-test: test-native test-tsan test-windows test-fuzz
+test: test-native test-tsan test-windows test-fuzz test-windows32
 
 bench: native-release
 	build/native-release/bin/vimro_bench --benchmark_min_time=0.5
