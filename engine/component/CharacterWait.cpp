@@ -8,7 +8,7 @@ bool CharacterWait::WaitForSignal(uint32_t milliseconds) {
     return WaitForSingleObject(m_completion, milliseconds) == WAIT_OBJECT_0;
 }
 
-bool CharacterWait::IsSignalled() { return WaitForSingleObject(m_completion, 0) == WAIT_OBJECT_0; }
+bool CharacterWait::IsSignalled() { return WaitForSignal(0); }
 
 void CharacterWait::ResetSignal() { ResetEvent(m_completion); }
 

@@ -43,16 +43,6 @@ std::string ClassName(HWND window) {
 
 LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 
-LONG SystemFontHeight() {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight;
-}
-
 }  // namespace
 
 TEST(MainDialog, ControlsSitAtTheirTabledPlacesInTabOrder) {

@@ -37,15 +37,6 @@ std::string WriteBlinker(const std::string& folder) {
     return editor_files::SaveCharacter(character, folder, "blink.rux");
 }
 
-COLORREF ScreenPixel(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 bool Shows(HWND window, POINT at, COLORREF colour) {
     return WaitUntil([&] { return ScreenPixel(window, at.x, at.y) == colour; }, 5000);
 }

@@ -27,15 +27,6 @@ void Drag(HWND window, POINT from, POINT to) {
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
 }
 
-COLORREF ScreenPixel(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 COLORREF Colour(uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 void CreateOrigin(const TarvelProcess& tarvel, const AnimationWindows& w, const std::string& name) {

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "Win32Handles.h"
+
 namespace tarvel_driver {
 namespace {
 
@@ -195,6 +197,22 @@ RECT DialogScale::Map(int x, int y, int width, int height) const {
     const int left = MulDiv(x, baseX, 4);
     const int top = MulDiv(y, baseY, 8);
     return RECT{left, top, left + MulDiv(width, baseX, 4), top + MulDiv(height, baseY, 8)};
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const ScreenDc screen;
+    return GetPixel(screen.Get(), point.x, point.y);
+}
+
+LONG SystemFontHeight() {
+    const ScreenDc screen;
+    const HGDIOBJ previous = SelectObject(screen.Get(), GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen.Get(), &metrics);
+    SelectObject(screen.Get(), previous);
+    return metrics.tmHeight;
 }
 
 DialogScale ScaleOf(HWND dialog, int templateWidth, int templateHeight) {

@@ -76,6 +76,11 @@ struct DialogScale {
 // Fails (zero bases) when no whole base unit gives the client size.
 DialogScale ScaleOf(HWND dialog, int templateWidth, int templateHeight);
 
+// The colour the screen shows at a point of a window's client area.
+COLORREF ScreenPixel(HWND window, int x, int y);
+// The height of a line of the system font, in pixels.
+LONG SystemFontHeight();
+
 }  // namespace tarvel_driver
 
 namespace tarvel_driver {
