@@ -9,9 +9,6 @@
 
 namespace {
 
-// Smallest animation record: name size, two reserved words and the frame count.
-constexpr uint64_t kMinAnimationRecordBytes = 4 + 4 + 4 + 4;
-
 bool WriteModel(CFileWriter& writer, const std::string& characterName, const CCharacterModel::AnimationMap& animations) {
     if (!WriteCountedString(writer, characterName) || !WriteU32(writer, static_cast<uint32_t>(animations.size())))
         return false;
@@ -34,11 +31,8 @@ bool CCharacterModel::Load(const std::string& path) {
 bool CCharacterModel::Load(CFileReader& reader) {
     uint32_t animationCount = 0;
     if (!ReadCountedString(reader, m_characterName) || !ReadU32(reader, animationCount)) return false;
-    // Each record takes bytes of its own, so a count the file cannot hold is a lie.
-    if (uint64_t{animationCount} * kMinAnimationRecordBytes > reader.Remaining()) {
-        reader.Fail();
-        return false;
-    }
+    // The count is not trusted up front: every record completed before the file ends is kept,
+    // and each record allocates only what the bytes left can hold.
     for (uint32_t i = 0; i < animationCount; ++i) {
         CAnimation animation;
         if (!animation.ReadFrom(reader)) return false;

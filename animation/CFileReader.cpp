@@ -6,17 +6,36 @@
 
 namespace {
 
-// Size of a regular file, or -1 when the stream has no known size (a pipe, a device).
-int64_t RegularFileSize(std::FILE* file) {
+// No file is read past this: a larger one reads as cut there.
+constexpr uint64_t kMaxFileBytes = 256u * 1024u * 1024u;
+
+// Size of a regular file, or -1 for anything else (a pipe, a device, a directory), which is
+// refused: reading one could wait for ever or never end.
 #ifdef _WIN32
+int64_t SizeIfRegular(const struct _stati64& info) { return (info.st_mode & _S_IFREG) != 0 ? info.st_size : -1; }
+
+int64_t RegularPathSize(const std::string& path) {
     struct _stati64 info {};
-    if (_fstati64(_fileno(file), &info) != 0 || (info.st_mode & _S_IFREG) == 0) return -1;
-#else
-    struct stat info {};
-    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
-#endif
-    return static_cast<int64_t>(info.st_size);
+    return _stati64(path.c_str(), &info) == 0 ? SizeIfRegular(info) : -1;
 }
+
+int64_t RegularFileSize(std::FILE* file) {
+    struct _stati64 info {};
+    return _fstati64(_fileno(file), &info) == 0 ? SizeIfRegular(info) : -1;
+}
+#else
+int64_t SizeIfRegular(const struct stat& info) { return S_ISREG(info.st_mode) ? info.st_size : -1; }
+
+int64_t RegularPathSize(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? SizeIfRegular(info) : -1;
+}
+
+int64_t RegularFileSize(std::FILE* file) {
+    struct stat info {};
+    return fstat(fileno(file), &info) == 0 ? SizeIfRegular(info) : -1;
+}
+#endif
 
 }  // namespace
 
@@ -24,15 +43,19 @@ void CFileReader::FileCloser::operator()(std::FILE* file) const {
     if (file != nullptr) std::fclose(file);
 }
 
-CFileReader::CFileReader(const std::string& path) : m_file(std::fopen(path.c_str(), "rb")) {
-    m_good = m_file != nullptr;
-    if (!m_good) return;
+// The path is checked before it is opened, since opening a pipe may already wait for a
+// writer, and the opened file again, since the path may have changed in between.
+CFileReader::CFileReader(const std::string& path) {
+    if (RegularPathSize(path) < 0) return;
+    m_file.reset(std::fopen(path.c_str(), "rb"));
+    if (!m_file) return;
     const int64_t size = RegularFileSize(m_file.get());
-    if (size >= 0) {
-        m_size = static_cast<uint64_t>(size);
-    } else {
-        SlurpUnsizedStream();
+    if (size < 0) {
+        m_file.reset();
+        return;
     }
+    m_size = std::min<uint64_t>(static_cast<uint64_t>(size), kMaxFileBytes);
+    m_good = true;
 }
 
 CFileReader::~CFileReader() = default;
@@ -45,27 +68,18 @@ CFileReader CFileReader::OverBytes(const uint8_t* data, size_t size) {
     return reader;
 }
 
-// A stream of unknown size is read whole first, so that sizes can be checked against it.
-void CFileReader::SlurpUnsizedStream() {
-    uint8_t piece[32768];
-    size_t got = 0;
-    while ((got = std::fread(piece, 1, sizeof piece, m_file.get())) > 0) {
-        m_owned.insert(m_owned.end(), piece, piece + got);
-    }
-    m_file.reset();
-    m_view = m_owned.data();
-    m_size = m_owned.size();
-}
-
 bool CFileReader::Read(void* buffer, size_t n) {
     if (!m_good) return false;
     if (n == 0) return true;
+    // Nothing past the size taken at open (and its cap) is read.
     size_t got = 0;
-    if (m_file) {
-        got = std::fread(buffer, 1, n, m_file.get());
-    } else {
-        got = static_cast<size_t>(std::min<uint64_t>(n, Remaining()));
-        if (got > 0) std::memcpy(buffer, m_view + m_offset, got);
+    if (n <= Remaining()) {
+        if (m_file) {
+            got = std::fread(buffer, 1, n, m_file.get());
+        } else {
+            std::memcpy(buffer, m_view + m_offset, n);
+            got = n;
+        }
     }
     if (got != n) {
         Fail();

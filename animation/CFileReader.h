@@ -12,7 +12,8 @@ struct LoadTrace;
 
 class CFileReader {
 public:
-    // Opens the file for binary reading; Good() tells whether it opened.
+    // Opens a regular file for binary reading, at most its first 256 MiB; Good() tells whether
+    // it opened. Anything else (a pipe, a device, a directory) is refused at once.
     explicit CFileReader(const std::string& path);
     // Reads from bytes the caller keeps alive instead of a file (tests, fuzzing).
     static CFileReader OverBytes(const uint8_t* data, size_t size);
@@ -44,11 +45,9 @@ private:
     struct FileCloser {
         void operator()(std::FILE* file) const;
     };
-    void SlurpUnsizedStream();
 
     std::unique_ptr<std::FILE, FileCloser> m_file;
     const uint8_t* m_view = nullptr;  // bytes read instead of m_file when it is null
-    std::vector<uint8_t> m_owned;     // a pipe's contents, read whole at open
     bool m_good = false;
     uint64_t m_size = 0;
     uint64_t m_offset = 0;

@@ -90,9 +90,10 @@ STDMETHODIMP CGraphicFiles::Item(VARIANT index, IGraphicFile** file) {
 
 HRESULT CGraphicFiles::ItemByPath(CFileList& list, BSTR path, IGraphicFile** file) {
     *file = nullptr;
-    const std::optional<long long> found = list.FindPath(ToAnsi(com::TextOf(path)));
+    // Opened with the entry that matched: the list may change under us before a second read.
+    const std::optional<ListedFile> found = list.FindEntry(ToAnsi(com::TextOf(path)));
     if (!found) return Report(L"File Not Exist");
-    return OpenListed(*list.PathAt(*found), file);
+    return OpenListed(found->path, file);
 }
 
 HRESULT CGraphicFiles::ItemByNumber(CFileList& list, long long number, IGraphicFile** file) {

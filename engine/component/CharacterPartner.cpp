@@ -8,13 +8,11 @@ namespace {
 
 class CharacterPartner final : public IRequestPartner {
 public:
-    explicit CharacterPartner(com::ComPtr<ICharacter> partner) : m_partner(std::move(partner)) {
-        // An engine character lives in its client's apartment: its last release must run there.
-        if (const auto internal = com::QueryAs<ICharacterInternal>(m_partner.Get())) {
-            m_receiver = internal->Self()->ReceiverWindow();
-            m_apartmentThread = internal->Self()->ApartmentThread();
-        }
-    }
+    // An engine character lives in its client's apartment: its last release must run there.
+    explicit CharacterPartner(CCharacter& partner)
+        : m_partner(static_cast<ICharacter*>(&partner)),
+          m_receiver(partner.ReceiverWindow()),
+          m_apartmentThread(partner.ApartmentThread()) {}
     CharacterPartner(const CharacterPartner&) = delete;
     CharacterPartner& operator=(const CharacterPartner&) = delete;
 
@@ -29,14 +27,15 @@ public:
 
 private:
     com::ComPtr<ICharacter> m_partner;
-    HWND m_receiver = nullptr;
-    DWORD m_apartmentThread = 0;
+    HWND m_receiver;
+    DWORD m_apartmentThread;
 };
 
 }  // namespace
 
+// Only the engine's own character object becomes a partner; anything else is refused.
 std::shared_ptr<IRequestPartner> MakeCharacterPartner(IUnknown* other) {
-    com::ComPtr<ICharacter> partner = com::QueryAs<ICharacter>(other);
-    if (!partner) return nullptr;
-    return std::make_shared<CharacterPartner>(std::move(partner));
+    const com::ComPtr<ICharacterInternal> internal = com::QueryAs<ICharacterInternal>(other);
+    if (!internal) return nullptr;
+    return std::make_shared<CharacterPartner>(*internal->Self());
 }

@@ -8,6 +8,8 @@
 #include "CharacterMessages.h"
 #include "CharacterQueries.h"
 #include "CharacterWait.h"
+#include "ComPtr.h"
+#include "ComponentIds.h"
 #include "MessageBoxes.h"
 #include "RequestArrays.h"
 
@@ -20,7 +22,7 @@ std::optional<std::wstring> CCharacter::ListedName(BSTR animationName) const {
 int32_t CCharacter::SendRequest(UINT message, SAFEARRAY* array) {
     UniqueSafeArray owned(array);
     const int32_t requestId = m_requests.Next();
-    if (const HWND window = WindowHandle()) SendMessageA(window, message, reinterpret_cast<WPARAM>(owned.Release()), requestId);
+    SendRequestArray(WindowHandle(), message, std::move(owned), requestId);
     return requestId;
 }
 
@@ -44,12 +46,17 @@ STDMETHODIMP CCharacter::Play(BSTR animationName, LONG destinationX, LONG destin
 STDMETHODIMP CCharacter::PlayCommonAnimation(BSTR animationName, ICharacter* otherCharacter, LONG* requestId) {
     if (!m_receiver.Exists()) return S_OK;
     if (otherCharacter == nullptr) return E_INVALIDARG;  // a request without partner would never complete
+    // Only a character of this engine in this process can be driven from a character thread:
+    // a proxy from another apartment, a script object or a foreign implementation is refused
+    // here, before an ID is counted. The character thread gets the engine's own object.
+    const com::ComPtr<ICharacterInternal> partner = com::QueryAs<ICharacterInternal>(otherCharacter);
+    if (!partner) return E_INVALIDARG;
     const std::optional<std::wstring> listed = ListedName(animationName);
     if (!listed) {
         ShowErrorBox(m_receiver.Handle(), "Common animation not found");
         return S_OK;
     }
-    UniqueSafeArray array = MakePlayCommonArray(*listed, otherCharacter);
+    UniqueSafeArray array = MakePlayCommonArray(*listed, static_cast<ICharacter*>(partner->Self()));
     if (!array) return E_OUTOFMEMORY;
     const int32_t id = SendRequest(CHM_PLAYCOMMON, array.Release());
     if (requestId != nullptr) *requestId = id;

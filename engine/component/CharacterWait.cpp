@@ -1,11 +1,12 @@
 #include "CharacterWait.h"
 
 #include "CCharacterWindow.h"
+#include "SentMessageWait.h"
 
 bool CharacterWait::IsQueued(int32_t requestId) { return m_window.IsRequestQueued(requestId); }
 
 bool CharacterWait::WaitForSignal(uint32_t milliseconds) {
-    return WaitForSingleObject(m_completion, milliseconds) == WAIT_OBJECT_0;
+    return WaitHandlingSentMessages(m_completion, milliseconds);
 }
 
 bool CharacterWait::IsSignalled() { return WaitForSignal(0); }

@@ -84,7 +84,7 @@ STDMETHODIMP CCharacter::get_X(LONG* value) {
 
 STDMETHODIMP CCharacter::put_X(LONG value) {
     // The position alone: the next tick of the character thread uses it.
-    if (WindowExists()) Window().SetReferencePoint(static_cast<float>(value), Window().Position().y);
+    if (WindowExists()) Window().SetReferenceX(static_cast<float>(value));
     return S_OK;
 }
 
@@ -95,7 +95,7 @@ STDMETHODIMP CCharacter::get_Y(LONG* value) {
 }
 
 STDMETHODIMP CCharacter::put_Y(LONG value) {
-    if (WindowExists()) Window().SetReferencePoint(Window().Position().x, static_cast<float>(value));
+    if (WindowExists()) Window().SetReferenceY(static_cast<float>(value));
     return S_OK;
 }
 

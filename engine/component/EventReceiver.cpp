@@ -4,6 +4,7 @@
 
 #include "CharacterMessages.h"
 #include "CodeModule.h"
+#include "HandoffTable.h"
 
 namespace {
 
@@ -27,6 +28,25 @@ bool RegisterReceiverClass(WNDPROC procedure) {
 
 bool IsNotification(UINT message) { return message >= CRN_MOVE && message <= CRN_LBUTTONUP; }
 
+// References on their way to be released on their receiver's thread, each under a key.
+HandoffTable<IUnknown*>& PendingReleases() {
+    static HandoffTable<IUnknown*> table;
+    return table;
+}
+
+uintptr_t TargetOf(HWND window) { return reinterpret_cast<uintptr_t>(window); }
+
+void ReleaseHandedReference(HWND receiver, LPARAM key) {
+    if (const auto reference = PendingReleases().Take(TargetOf(receiver), static_cast<uintptr_t>(key))) {
+        (*reference)->Release();
+    }
+}
+
+// The receiver is going away on its own thread: what is still on its way to it is released now.
+void ReleaseEveryHandedReference(HWND receiver) {
+    for (IUnknown* reference : PendingReleases().TakeAll(TargetOf(receiver))) reference->Release();
+}
+
 }  // namespace
 
 bool CEventReceiver::Create(INotificationTarget& target) {
@@ -37,7 +57,11 @@ bool CEventReceiver::Create(INotificationTarget& target) {
 }
 
 bool CEventReceiver::PostRelease(HWND receiver, IUnknown* reference) {
-    return receiver != nullptr && PostMessageA(receiver, kReleaseOnClientThread, 0, reinterpret_cast<LPARAM>(reference));
+    if (receiver == nullptr || reference == nullptr) return false;
+    const uintptr_t key = PendingReleases().Issue(TargetOf(receiver), reference);
+    if (PostMessageA(receiver, kReleaseOnClientThread, 0, static_cast<LPARAM>(key))) return true;
+    // Not on its way: the caller keeps the reference, unless the receiver took it meanwhile.
+    return !PendingReleases().Take(TargetOf(receiver), key);
 }
 
 LRESULT CALLBACK CEventReceiver::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,8 +70,9 @@ LRESULT CALLBACK CEventReceiver::Procedure(HWND window, UINT message, WPARAM wPa
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        ReleaseEveryHandedReference(window);
     } else if (message == kReleaseOnClientThread) {
-        reinterpret_cast<IUnknown*>(lParam)->Release();
+        ReleaseHandedReference(window, lParam);
         return 0;
     } else if (IsNotification(message)) {
         if (auto* target = reinterpret_cast<INotificationTarget*>(GetWindowLongPtrA(window, GWLP_USERDATA))) {

@@ -15,7 +15,8 @@ protected:
     ~INotificationTarget() = default;
 };
 
-// Carries a reference to be released on the receiver's thread (lParam: the IUnknown).
+// Carries a reference to be released on the receiver's thread (lParam: the key under which
+// this process handed the reference over; any other value is ignored).
 constexpr UINT kReleaseOnClientThread = WM_APP + 1;
 
 class CEventReceiver {
@@ -30,7 +31,8 @@ public:
     HWND Handle() const { return m_window.Get(); }
     bool Exists() const { return m_window && IsWindow(m_window.Get()); }
 
-    // Posts a reference to be released on the receiver's thread; false when it cannot.
+    // Hands a reference over to be released on the receiver's thread (at the latest when the
+    // receiver is destroyed); false when it cannot, and the caller keeps the reference.
     static bool PostRelease(HWND receiver, IUnknown* reference);
 
 private:

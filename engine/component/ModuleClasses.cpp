@@ -38,18 +38,18 @@ HRESULT GetModuleClassObject(REFCLSID classId, REFIID iid, void** object) {
     return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-HRESULT RegisterModuleClasses(const std::wstring& modulePath) {
+HRESULT RegisterModuleClasses(const std::wstring& modulePath, com::TypeLibraryScope scope) {
     for (const ModuleClass& entry : kClasses) {
         const HRESULT result = com::RegisterClassEntries(entry.registration, modulePath, LIBID_VimroGraphicEngine);
         if (FAILED(result)) return result;
     }
-    return com::RegisterEmbeddedTypeLibrary(modulePath);
+    return com::RegisterEmbeddedTypeLibrary(modulePath, scope);
 }
 
-HRESULT UnregisterModuleClasses() {
+HRESULT UnregisterModuleClasses(com::TypeLibraryScope scope) {
     for (const ModuleClass& entry : kClasses) {
         const HRESULT result = com::UnregisterClassEntries(entry.registration);
         if (FAILED(result)) return result;
     }
-    return com::UnregisterTypeLibrary(LIBID_VimroGraphicEngine, kTypeLibraryMajor, kTypeLibraryMinor);
+    return com::UnregisterTypeLibrary(LIBID_VimroGraphicEngine, kTypeLibraryMajor, kTypeLibraryMinor, scope);
 }

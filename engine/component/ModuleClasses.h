@@ -5,5 +5,7 @@
 #include <string>
 
 HRESULT GetModuleClassObject(REFCLSID classId, REFIID iid, void** object);
-HRESULT RegisterModuleClasses(const std::wstring& modulePath);
-HRESULT UnregisterModuleClasses();
+#include "TypeLibRegistration.h"
+
+HRESULT RegisterModuleClasses(const std::wstring& modulePath, com::TypeLibraryScope scope);
+HRESULT UnregisterModuleClasses(com::TypeLibraryScope scope);

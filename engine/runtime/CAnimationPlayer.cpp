@@ -64,6 +64,20 @@ PointF CAnimationPlayer::Position() const { return UnpackPosition(m_position.loa
 
 void CAnimationPlayer::SetPosition(PointF point) { m_position.store(PackPosition(point), std::memory_order_relaxed); }
 
+void CAnimationPlayer::SetPositionX(float x) {
+    uint64_t seen = m_position.load(std::memory_order_relaxed);
+    while (!m_position.compare_exchange_weak(seen, PackPosition(PointF{x, UnpackPosition(seen).y}),
+                                             std::memory_order_relaxed)) {
+    }
+}
+
+void CAnimationPlayer::SetPositionY(float y) {
+    uint64_t seen = m_position.load(std::memory_order_relaxed);
+    while (!m_position.compare_exchange_weak(seen, PackPosition(PointF{UnpackPosition(seen).x, y}),
+                                             std::memory_order_relaxed)) {
+    }
+}
+
 const CAnimation* CAnimationPlayer::CurrentAnimation() const {
     return m_model != nullptr ? m_model->FindAnimation(m_animationName) : nullptr;
 }

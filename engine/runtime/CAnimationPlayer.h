@@ -2,6 +2,7 @@
 // Plays one animation of a character in real time: frames by their display times, linear
 // movement within a frame, a destination spread over the frames or reached by travelling.
 #include <atomic>
+#include <functional>
 #include <cstdint>
 #include <string>
 
@@ -36,6 +37,9 @@ public:
     // one position with y of another, and a step never overwrites a position set meanwhile.
     PointF Position() const;
     void SetPosition(PointF point);
+    // One coordinate; the other stays as it is at that moment, even when a step moves it.
+    void SetPositionX(float x);
+    void SetPositionY(float y);
 
     bool IsRunning() const { return m_running; }
     void StopRunning() { m_running = false; }

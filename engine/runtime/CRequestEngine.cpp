@@ -19,9 +19,18 @@ void CRequestEngine::Append(Request request) {
     m_queue.push_back(std::move(request));
 }
 
-void CRequestEngine::PopFront() {
+// The front record, out of the queue; the caller destroys it outside the lock, since a
+// partner's last reference may call out of the engine.
+Request CRequestEngine::PopFront() {
     std::lock_guard<std::mutex> guard(m_queueLock);
+    Request front = std::move(m_queue.front());
     m_queue.pop_front();
+    return front;
+}
+
+bool CRequestEngine::IsFrontRequest(int32_t requestId) const {
+    std::lock_guard<std::mutex> guard(m_queueLock);
+    return !m_queue.empty() && m_queue.front().id == requestId;
 }
 
 bool CRequestEngine::IsQueued(int32_t requestId) const {
@@ -62,74 +71,82 @@ void CRequestEngine::Tick() {
     m_host.PresentBusy();
 }
 
-// Starts the front request; false when it completed at once because its animation is missing.
+// Starts the front request; false when it completed at once because its animation is missing,
+// or was stopped while its partner was being hidden. Calls to the partner may handle messages
+// sent to this thread (a Stop among them), so no reference into the queue is held across them.
 bool CRequestEngine::StartFront() {
-    Request& request = m_queue.front();
+    const int32_t id = m_queue.front().id;
+    const std::string animationName = m_queue.front().animationName;
+    const std::shared_ptr<IRequestPartner> partner = m_queue.front().partner;
+    int32_t destinationX = m_queue.front().destinationX;
+    int32_t destinationY = m_queue.front().destinationY;
     bool placedByBall = false;
-    if (request.partner) {
-        request.partner->SetVisible(false);
+    if (partner) {
+        partner->SetVisible(false);
+        if (!IsFrontRequest(id)) {
+            m_scene.RestoreSavedToBack();
+            return false;
+        }
         PointF ball;
-        if (LastFrameBallOrigin(request.animationName, ball)) {
+        if (LastFrameBallOrigin(animationName, ball)) {
             const PointF position = m_player.Position();
-            request.destinationX = TruncateToInt32(position.x);
-            request.destinationY = TruncateToInt32(position.y);
+            destinationX = TruncateToInt32(position.x);
+            destinationY = TruncateToInt32(position.y);
             placedByBall = true;
         }
     }
-    if (m_model.FindAnimation(request.animationName) == nullptr) {
-        const int32_t id = request.id;
-        PopFront();
+    if (m_model.FindAnimation(animationName) == nullptr) {
+        // Nothing is presented: the back surface keeps the picture on screen for a paint.
+        m_scene.RestoreSavedToBack();
+        const Request dropped = PopFront();
         m_host.Notify(CRN_REQUESTCOMPLETE, id);
         return false;
     }
-    const bool playOnce = !request.isShift || placedByBall;
-    if (!m_player.Prepare(request.animationName, static_cast<float>(request.destinationX),
-                          static_cast<float>(request.destinationY), playOnce)) {
+    const bool playOnce = !m_queue.front().isShift || placedByBall;
+    if (!m_player.Prepare(animationName, static_cast<float>(destinationX), static_cast<float>(destinationY),
+                          playOnce)) {
         m_scene.RestoreSavedToBack();
     }
-    m_host.Notify(CRN_REQUESTSTART, request.id);
+    m_host.Notify(CRN_REQUESTSTART, id);
     m_inProgress = true;
     m_player.Start(m_host.TickCount());
     return true;
 }
 
+// The record leaves the queue before its partner is placed and shown, so that nothing that
+// those calls let through can reach it.
 void CRequestEngine::FinishCurrent() {
-    Request& request = m_queue.front();
-    if (request.partner) {
-        PointF ball;
-        if (LastFrameBallOrigin(request.animationName, ball)) {
-            const FrameRectangle& rect = m_scene.Rect();
-            request.partner->SetPosition(TruncateToInt32(rect.left + static_cast<double>(ball.x)),
-                                         TruncateToInt32(rect.top + static_cast<double>(ball.y)));
-        }
-        request.partner->SetVisible(true);
-        request.partner.reset();
-    }
     m_inProgress = false;
-    const int32_t id = request.id;
-    PopFront();
-    m_host.Notify(CRN_REQUESTCOMPLETE, id);
+    const Request finished = PopFront();
+    if (finished.partner) {
+        PointF ball;
+        if (LastFrameBallOrigin(finished.animationName, ball)) {
+            const FrameRectangle& rect = m_scene.Rect();
+            finished.partner->SetPosition(TruncateToInt32(rect.left + static_cast<double>(ball.x)),
+                                          TruncateToInt32(rect.top + static_cast<double>(ball.y)));
+        }
+        finished.partner->SetVisible(true);
+    }
+    m_host.Notify(CRN_REQUESTCOMPLETE, finished.id);
 }
 
 void CRequestEngine::Stop(int32_t requestId) {
-    int32_t stopped = 0;
+    Request stopped;  // destroyed after the lock is let go
     {
         std::lock_guard<std::mutex> guard(m_queueLock);
         if (m_queue.empty()) return;
+        auto found = m_queue.begin();
         if (requestId == 0 || requestId == m_queue.front().id) {
             m_inProgress = false;
             m_player.StopRunning();
-            stopped = m_queue.front().id;
-            m_queue.pop_front();
         } else {
-            const auto found = std::find_if(m_queue.begin(), m_queue.end(),
-                                            [requestId](const Request& r) { return r.id == requestId; });
+            found = std::find_if(m_queue.begin(), m_queue.end(), [requestId](const Request& r) { return r.id == requestId; });
             if (found == m_queue.end()) return;
-            stopped = requestId;
-            m_queue.erase(found);
         }
+        stopped = std::move(*found);
+        m_queue.erase(found);
     }
-    m_host.Notify(CRN_REQUESTCOMPLETE, stopped);
+    m_host.Notify(CRN_REQUESTCOMPLETE, stopped.id);
 }
 
 void CRequestEngine::StopAll() {

@@ -44,7 +44,8 @@ public:
 private:
     bool StartFront();
     void FinishCurrent();
-    void PopFront();
+    Request PopFront();
+    bool IsFrontRequest(int32_t requestId) const;
     bool LastFrameBallOrigin(const std::string& animationName, PointF& origin) const;
 
     const CCharacterModel& m_model;

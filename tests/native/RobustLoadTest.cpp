@@ -2,6 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "CCharacterModel.h"
 #include "CFileReader.h"
@@ -132,3 +139,44 @@ TEST(Streams, ZeroByteTransfersSucceedAndFailureIsSticky) {
     EXPECT_FALSE(reader.Read(&one, 1)) << "a failed stream reads nothing more";
     EXPECT_FALSE(reader.Read(nullptr, 0));
 }
+
+TEST(Truncation, AFileCutRightAfterItsFirstRecordKeepsThatRecord) {
+    CCharacterModel onlyFirst;
+    onlyFirst.SetCharacterName("Cat");
+    CAnimation first;
+    first.frames.emplace_back();
+    onlyFirst.FileAnimation("A", first);
+    CCharacterModel both = onlyFirst;
+    both.FileAnimation("B", first);
+    const std::vector<uint8_t> bytes = SavedBytes(both);
+    bool loaded = true;
+    // The first record ends where a file of it alone ends: the second record is missing.
+    const CCharacterModel model = LoadFrom(bytes, SavedBytes(onlyFirst).size(), &loaded);
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(model.AnimationCount(), 1u);
+    EXPECT_NE(model.FindAnimation("A"), nullptr);
+}
+
+#ifndef _WIN32
+// Only regular files are read: a pipe without a writer would wait for ever at open, a
+// directory never reads. A larger file than 256 MiB reads as cut there.
+TEST(FileInputs, OnlyRegularFilesAreReadAndNoneBeyond256MiB) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("vimro-inputs-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string pipe = (folder / "pipe.rux").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(CFileReader(pipe).Good());
+    EXPECT_FALSE(CFileReader(folder.string()).Good());
+    EXPECT_FALSE(CCharacterModel(pipe).AnimationCount() > 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+
+    const std::string big = (folder / "big.rux").string();
+    std::ofstream(big).close();
+    std::filesystem::resize_file(big, 300u * 1024u * 1024u);  // sparse: no disk is used
+    CFileReader reader(big);
+    ASSERT_TRUE(reader.Good());
+    EXPECT_EQ(reader.Remaining(), 256u * 1024u * 1024u);
+    std::filesystem::remove_all(folder);
+}
+#endif

@@ -17,12 +17,18 @@ bool CFileList::Add(const std::string& path) {
 
 std::optional<std::string> CFileList::PathAt(long long index) { return m_key.ReadString(ValueName(index)); }
 
-std::optional<long long> CFileList::FindPath(const std::string& path) {
+std::optional<ListedFile> CFileList::FindEntry(const std::string& path) {
     for (long long index = 1;; ++index) {
-        const std::optional<std::string> listed = PathAt(index);
+        std::optional<std::string> listed = PathAt(index);
         if (!listed) return std::nullopt;
-        if (EqualsIgnoringAsciiCase(*listed, path)) return index;
+        if (EqualsIgnoringAsciiCase(*listed, path)) return ListedFile{index, std::move(*listed)};
     }
+}
+
+std::optional<long long> CFileList::FindPath(const std::string& path) {
+    const std::optional<ListedFile> found = FindEntry(path);
+    if (!found) return std::nullopt;
+    return found->index;
 }
 
 // Deletes File_index and moves every following entry of the run down by one.

@@ -6,6 +6,12 @@
 
 #include "IRegistryKey.h"
 
+// A listed file: its index and its path as listed.
+struct ListedFile {
+    long long index = 0;
+    std::string path;
+};
+
 class CFileList {
 public:
     explicit CFileList(IRegistryKey& key) : m_key(key) {}
@@ -20,6 +26,8 @@ public:
     std::optional<std::string> PathAt(long long index);
     // The index of the first listed path equal to path (A to Z without case).
     std::optional<long long> FindPath(const std::string& path);
+    // The same, with the path as it was read: what matched, whatever the list holds later.
+    std::optional<ListedFile> FindEntry(const std::string& path);
     // Removes every entry whose file holds that character name, keeping the list gap-free.
     // characterNameOf reads a listed file's character name (empty when unreadable).
     int Remove(const std::string& characterName, const std::function<std::string(const std::string&)>& characterNameOf);

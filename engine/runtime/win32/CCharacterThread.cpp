@@ -9,6 +9,7 @@
 #include "OwnerWindowSlot.h"
 #include "RuntimeConstants.h"
 #include "ScopedHandles.h"
+#include "SentMessageWait.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ CCharacterThread::CCharacterThread(CharacterThreadOptions options)
     CheckColourDepth();
     CreateEvents();
     StartThread();
-    WaitForSingleObject(m_ready.Get(), INFINITE);
+    WaitHandlingSentMessages(m_ready.Get(), INFINITE);
     if (!m_window.Exists()) {
         WaitForThreadEnd();
         throw CharacterStartError("Unable To create window");
@@ -67,7 +68,7 @@ void CCharacterThread::StartThread() {
     m_thread.Reset(reinterpret_cast<HANDLE>(thread));
 }
 
-void CCharacterThread::WaitForThreadEnd() { WaitForSingleObject(m_thread.Get(), INFINITE); }
+void CCharacterThread::WaitForThreadEnd() { WaitHandlingSentMessages(m_thread.Get(), INFINITE); }
 
 unsigned __stdcall CCharacterThread::ThreadEntry(void* self) {
     const ComApartment apartment;

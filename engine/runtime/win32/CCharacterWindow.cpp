@@ -5,11 +5,24 @@
 #include "CharacterMessages.h"
 #include "CharacterWindowClass.h"
 #include "CodeModule.h"
+#include "HandoffTable.h"
 #include "ICharacterOwner.h"
 #include "RequestArrays.h"
 #include "RuntimeConstants.h"
 #include "SoundPath.h"
 #include "WindowRegion.h"
+
+namespace {
+
+// The actions handed to character threads by CHM_RUN, each under a key of this process.
+HandoffTable<const std::function<void()>*>& PendingActions() {
+    static HandoffTable<const std::function<void()>*> table;
+    return table;
+}
+
+uintptr_t TargetOf(HWND window) { return reinterpret_cast<uintptr_t>(window); }
+
+}  // namespace
 
 CCharacterWindow::CCharacterWindow(ICharacterOwner& owner)
     : m_owner(owner),
@@ -77,14 +90,26 @@ void CCharacterWindow::SetVisible(bool visible) {
 }
 
 // The frame rectangle, the model and the player belong to the character thread; the client's
-// thread reaches them through a sent message while the window runs, directly otherwise.
+// thread reaches them through a sent message while the window runs, directly otherwise. The
+// message carries a key to the action, not its address; an action that the window did not
+// take (it is gone) is taken back and run here.
 void CCharacterWindow::RunOnWindowThread(const std::function<void()>& action) {
     const HWND window = Handle();
-    if (window != nullptr && GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() &&
-        SendMessageA(window, CHM_RUN, 0, reinterpret_cast<LPARAM>(&action)) == 1) {
+    if (window == nullptr || GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
+        action();
         return;
     }
-    action();
+    const uintptr_t key = PendingActions().Issue(TargetOf(window), &action);
+    SendMessageA(window, CHM_RUN, 0, static_cast<LPARAM>(key));
+    if (PendingActions().Take(TargetOf(window), key)) action();
+}
+
+// Runs the action handed over under the key, if this window was handed one under it.
+bool CCharacterWindow::RunHandedAction(HWND window, LPARAM key) {
+    const auto action = PendingActions().Take(TargetOf(window), static_cast<uintptr_t>(key));
+    if (!action) return false;
+    (**action)();
+    return true;
 }
 
 LRESULT CALLBACK CCharacterWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -160,8 +185,7 @@ bool CCharacterWindow::HandleProtocol(UINT message, WPARAM wParam, LPARAM lParam
         Destroy();
         return true;
     case CHM_RUN:
-        (*reinterpret_cast<const std::function<void()>*>(lParam))();
-        result = 1;
+        result = RunHandedAction(Handle(), lParam) ? 1 : 0;
         return true;
     default:
         return false;
@@ -181,20 +205,31 @@ void CCharacterWindow::OnPositionChanged(const WINDOWPOS& position, LPARAM lPara
     }
 }
 
-// The window destroys the array whatever it holds.
+// Only an array that a character object of this process sent to this window, with this
+// request ID, and that was not taken yet is read (and then destroyed); anything else is
+// ignored. A request whose ID was counted but whose array cannot be read completes at once,
+// so that no client waits for it.
 void CCharacterWindow::OnPlay(WPARAM wParam, LPARAM lParam) {
-    if (wParam == 0) return;
-    const UniqueSafeArray array(reinterpret_cast<SAFEARRAY*>(wParam));
-    std::optional<Request> request = DecodePlayArray(array.Get(), static_cast<int32_t>(lParam));
-    if (request) m_engine.Append(std::move(*request));
+    const auto requestId = static_cast<int32_t>(lParam);
+    const UniqueSafeArray array = TakeSentRequestArray(Handle(), wParam, requestId);
+    if (!array) return;
+    AppendOrComplete(DecodePlayArray(array.Get(), requestId), requestId);
 }
 
 void CCharacterWindow::OnPlayCommon(WPARAM wParam, LPARAM lParam) {
-    if (wParam == 0) return;
-    const UniqueSafeArray array(reinterpret_cast<SAFEARRAY*>(wParam));
+    const auto requestId = static_cast<int32_t>(lParam);
+    const UniqueSafeArray array = TakeSentRequestArray(Handle(), wParam, requestId);
+    if (!array) return;
     const PartnerFactory factory = [this](IUnknown* other) { return m_owner.MakePartner(other); };
-    std::optional<Request> request = DecodePlayCommonArray(array.Get(), static_cast<int32_t>(lParam), factory);
-    if (request) m_engine.Append(std::move(*request));
+    AppendOrComplete(DecodePlayCommonArray(array.Get(), requestId, factory), requestId);
+}
+
+void CCharacterWindow::AppendOrComplete(std::optional<Request> request, int32_t requestId) {
+    if (request) {
+        m_engine.Append(std::move(*request));
+        return;
+    }
+    Notify(CRN_REQUESTCOMPLETE, requestId);
 }
 
 void CCharacterWindow::PostToReceiver(UINT notification, WPARAM wParam, LPARAM lParam) const {

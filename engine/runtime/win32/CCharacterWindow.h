@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "CAnimationPlayer.h"
@@ -18,8 +19,8 @@
 
 class ICharacterOwner;
 
-// Runs a function on the character thread (sent, so the caller waits); lParam points to a
-// std::function<void()>. Internal to the engine, beside the CHM_ protocol.
+// Runs a function on the character thread (sent, so the caller waits); lParam is the key under
+// which this process handed the function over. Internal to the engine, beside the CHM_ protocol.
 constexpr UINT CHM_RUN = 0x400 + 125;
 
 class CCharacterWindow : private IRequestHost {
@@ -47,6 +48,9 @@ public:
     void SetPosition(float x, float y);
     // The reference point only; the window follows at the next tick.
     void SetReferencePoint(float x, float y) { m_player.SetPosition(PointF{x, y}); }
+    // One coordinate of the reference point; a tick's move of the other is kept.
+    void SetReferenceX(float x) { m_player.SetPositionX(x); }
+    void SetReferenceY(float y) { m_player.SetPositionY(y); }
     PointF Position() const { return m_player.Position(); }
     // Shows without activating and brings the window forward, or hides it.
     void SetVisible(bool visible);
@@ -68,6 +72,7 @@ private:
     bool HandleProtocol(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     void RunOnWindowThread(const std::function<void()>& action);
+    static bool RunHandedAction(HWND window, LPARAM key);
 
     // Window messages.
     void OnTimer();
@@ -78,6 +83,7 @@ private:
     void OnDestroy();
     void OnPlay(WPARAM wParam, LPARAM lParam);
     void OnPlayCommon(WPARAM wParam, LPARAM lParam);
+    void AppendOrComplete(std::optional<Request> request, int32_t requestId);
 
     // Mouse and keyboard (CharacterWindowInput.cpp).
     void OnLeftButtonDown(WPARAM wParam, LPARAM lParam);

@@ -1,9 +1,18 @@
 #include "RequestArrays.h"
 
 #include "AnsiText.h"
+#include "HandoffTable.h"
 #include "ScopedHandles.h"
 
 namespace {
+
+// The arrays in flight to character windows, under their own address, with their request ID.
+HandoffTable<int32_t>& SentArrays() {
+    static HandoffTable<int32_t> table;
+    return table;
+}
+
+uintptr_t TargetOf(HWND window) { return reinterpret_cast<uintptr_t>(window); }
 
 UniqueSafeArray MakeVariantArray(ULONG count) { return UniqueSafeArray(SafeArrayCreateVector(VT_VARIANT, 0, count)); }
 
@@ -109,6 +118,25 @@ UniqueSafeArray MakePlayCommonArray(const std::wstring& name, IUnknown* partner)
     if (!array) return array;
     if (!PutString(array.Get(), 0, name) || !PutUnknown(array.Get(), 1, partner)) array.Reset();
     return array;
+}
+
+void SendRequestArray(HWND window, UINT message, UniqueSafeArray array, int32_t requestId) {
+    const auto key = reinterpret_cast<uintptr_t>(array.Get());
+    if (window == nullptr || !array || !SentArrays().Insert(TargetOf(window), key, requestId)) return;
+    SendMessageA(window, message, static_cast<WPARAM>(key), requestId);
+    // Still recorded: nobody took it, so it is still ours to destroy.
+    if (!SentArrays().Take(TargetOf(window), key)) array.Release();
+}
+
+UniqueSafeArray TakeSentRequestArray(HWND window, WPARAM wParam, int32_t requestId) {
+    const auto key = static_cast<uintptr_t>(wParam);
+    const std::optional<int32_t> recorded = SentArrays().Take(TargetOf(window), key);
+    if (!recorded) return UniqueSafeArray();
+    if (*recorded != requestId) {
+        SentArrays().Insert(TargetOf(window), key, *recorded);  // not this one: left to its sender
+        return UniqueSafeArray();
+    }
+    return UniqueSafeArray(reinterpret_cast<SAFEARRAY*>(wParam));
 }
 
 std::optional<Request> DecodePlayArray(SAFEARRAY* array, int32_t requestId) {

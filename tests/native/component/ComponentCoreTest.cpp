@@ -2,13 +2,17 @@
 // 32-bit window values of the interface.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <new>
 #include <set>
+#include <string>
 
 #include "CompletionWait.h"
+#include "GrowingRead.h"
 #include "RequestCounter.h"
 #include "SinkSlots.h"
 #include "WindowValue.h"
@@ -170,4 +174,22 @@ TEST(CompletionWait, AFloodOfMessagesStillEndsTheWaitInTime) {
     EXPECT_EQ(WaitForCompletion(host, 1), WaitCause::NotCompleted);
     EXPECT_EQ(host.waits, kWaitSliceLimit);
     EXPECT_EQ(host.pumps, kWaitSliceLimit * kMessagesPerSlice) << "each slice lets a bounded share through";
+}
+
+// A path longer than the first buffer is read whole by growing it; one that never fits, or a
+// failed read, gives nothing rather than a cut path.
+TEST(GrowingRead, ReadsWholeOrNotAtAll) {
+    const std::string path(700, 'p');
+    int calls = 0;
+    const std::function<size_t(char*, size_t)> cutting = [&](char* buffer, size_t capacity) {
+        ++calls;
+        const size_t written = std::min(capacity, path.size());
+        std::copy_n(path.begin(), written, buffer);
+        return written;  // the system call's way: a cut text fills the whole buffer
+    };
+    EXPECT_EQ(ReadGrowing<char>(cutting, 260, 32768), path);
+    EXPECT_EQ(calls, 3) << "260, 520, 1040";
+    EXPECT_FALSE(ReadGrowing<char>(cutting, 260, 600)) << "never whole within the limit";
+    const std::function<size_t(char*, size_t)> failing = [](char*, size_t) { return size_t{0}; };
+    EXPECT_FALSE(ReadGrowing<char>(failing, 260, 32768));
 }

@@ -63,6 +63,11 @@ TEST(FileList, FindPathIgnoresOnlyAsciiLetterCase) {
     EXPECT_EQ(list.FindPath("C:\\Chars\\\xC9t\xE9.rux"), 2);
     EXPECT_FALSE(list.FindPath("C:\\Chars\\\xE9t\xE9.rux")) << "only A to Z fold";
     EXPECT_FALSE(list.FindPath("C:\\Chars\\Pip.ru"));
+    const std::optional<ListedFile> entry = list.FindEntry("c:\\chars\\PIP.RUX");
+    ASSERT_TRUE(entry);
+    key.values.clear();  // removed by another program after the match
+    EXPECT_EQ(entry->index, 1);
+    EXPECT_EQ(entry->path, "C:\\Chars\\Pip.rux") << "the listed spelling, kept from the match";
 }
 
 TEST(NameCompare, WideAndNarrow) {

@@ -78,6 +78,41 @@ TEST(Concurrency, APositionSetWhileTheTickStepsIsKeptWhole) {
     EXPECT_EQ(torn, 0) << "x of one position with y of another";
 }
 
+// Y set by the client while the tick walks along x: no step of x is ever undone.
+TEST(Concurrency, OneCoordinateSetWhileTheTickWalksKeepsTheOther) {
+    const CCharacterModel model = StillModel();
+    CAnimationPlayer player(&model);
+    std::atomic<bool> stop{false};
+    std::atomic<int> steps{0};
+    int undone = 0;  // steps that found x behind where the step before had left it
+    std::thread tick([&] {
+        float lastX = 0.0f;
+        for (uint32_t time = 0; !stop.load(); time += 7) {
+            if (!player.IsRunning()) {
+                player.Prepare("Walk", 0.0f, 0.0f, true);  // one pass in place, again and again
+                player.Start(time);
+            }
+            const float before = player.Position().x;
+            player.Step(time);
+            if (before < lastX) ++undone;
+            lastX = player.Position().x;
+            steps.fetch_add(1);
+        }
+    });
+    for (int i = 0; i < 200000 || steps.load() < 100000; ++i) player.SetPositionY(static_cast<float>(i % 1000));
+    stop.store(true);
+    tick.join();
+    EXPECT_EQ(undone, 0) << "a step of x overwritten by a Y put that read the position before it";
+    EXPECT_GT(player.Position().x, 0.0f) << "the walk went on meanwhile";
+    const float walked = player.Position().x;
+    player.SetPositionY(42.0f);
+    player.SetPositionX(-5.0f);
+    EXPECT_EQ(player.Position().y, 42.0f);
+    player.SetPositionY(7.0f);
+    EXPECT_EQ(player.Position().x, -5.0f);
+    EXPECT_NE(walked, -5.0f);
+}
+
 TEST(Concurrency, TheTickNeverSeesHalfAPositionSet) {
     const CCharacterModel model = StillModel();
     CAnimationPlayer player(&model);

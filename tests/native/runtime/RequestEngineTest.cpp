@@ -1,8 +1,11 @@
 // The request engine of the tick, step by step, over a recording host and fake partners.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CCharacterModel.h"
@@ -234,4 +237,91 @@ TEST(RequestEngine, StoppedCommonAnimationLeavesThePartnerHidden) {
     f.engine.Stop(1);
     EXPECT_EQ(log, (std::vector<std::string>{"hide"}));
     EXPECT_TRUE(watch.expired());
+}
+
+TEST(RequestEngine, MissingAnimationLeavesTheLastPresentedPictureInTheBackSurface) {
+    EngineFixture f;
+    f.engine.Append(Make(1, "Wave"));
+    f.engine.Tick();
+    f.scene.SaveBack();  // what the presenter keeps of a presented picture
+    const Surface presented = f.scene.Saved();
+    f.engine.Append(Make(2, "Nothing"));
+    f.TickAfter(300);
+    f.TickAfter(100);
+    EXPECT_EQ(f.host.Take().back(), (Event{"complete", 2}));
+    EXPECT_EQ(f.scene.Back().Pixels(), presented.Pixels()) << "a paint before the next tick shows the last picture";
+}
+
+namespace {
+
+// A partner whose calls let messages through, as a real one does: here a Stop of the request
+// (or of everything) arrives while the partner is being hidden or shown.
+class InterruptingPartner : public IRequestPartner {
+public:
+    std::function<void()> onCall;
+    void SetVisible(bool) override { Interrupt(); }
+    void SetPosition(int32_t, int32_t) override { Interrupt(); }
+
+private:
+    void Interrupt() {
+        if (auto action = std::exchange(onCall, nullptr)) action();
+    }
+};
+
+// Asks the queue (and so takes its lock: held by the caller, this would never return) when its
+// last reference goes.
+class QueueAskingPartner : public IRequestPartner {
+public:
+    QueueAskingPartner(const CRequestEngine& engine, bool& stillQueued) : m_engine(engine), m_stillQueued(stillQueued) {}
+    ~QueueAskingPartner() override { m_stillQueued = m_engine.IsQueued(1); }
+    void SetVisible(bool) override {}
+    void SetPosition(int32_t, int32_t) override {}
+
+private:
+    const CRequestEngine& m_engine;
+    bool& m_stillQueued;
+};
+
+}  // namespace
+
+TEST(RequestEngine, AStopArrivingWhileThePartnerIsCalledLeavesNothingDangling) {
+    for (const bool stopAll : {false, true}) {
+        EngineFixture f;
+        auto partner = std::make_shared<InterruptingPartner>();
+        partner->onCall = [&] { stopAll ? f.engine.StopAll() : f.engine.Stop(1); };
+        Request request = Make(1, "Kick");
+        request.partner = partner;
+        f.engine.Append(std::move(request));
+        f.engine.Append(Make(2, "Wave"));
+        f.engine.Tick();  // hiding the partner stops the request it belongs to
+        EXPECT_FALSE(f.engine.IsQueued(1));
+        EXPECT_FALSE(f.engine.InProgress());
+        f.TickAfter(100);
+        EXPECT_EQ(f.engine.IsQueued(2), !stopAll);
+    }
+    EngineFixture f;
+    auto partner = std::make_shared<InterruptingPartner>();
+    Request request = Make(1, "Kick");
+    request.partner = partner;
+    f.engine.Append(std::move(request));
+    f.engine.Append(Make(2, "Wave"));
+    f.engine.Tick();
+    partner->onCall = [&] { f.engine.Stop(2); };  // placing the partner at the end lets a Stop in
+    f.TickAfter(200);
+    const std::vector<Event> events = f.host.Take();
+    EXPECT_EQ(std::count(events.begin(), events.end(), Event{"complete", 1}), 1);
+    EXPECT_EQ(std::count(events.begin(), events.end(), Event{"complete", 2}), 1);
+    EXPECT_EQ(f.engine.QueuedCount(), 0u);
+}
+
+TEST(RequestEngine, APartnerIsLetGoOutsideTheQueueLock) {
+    for (const bool stopAll : {false, true}) {
+        EngineFixture f;
+        bool stillQueued = true;
+        Request request = Make(1, "Wave");
+        request.partner = std::make_shared<QueueAskingPartner>(f.engine, stillQueued);
+        f.engine.Append(std::move(request));
+        stopAll ? f.engine.StopAll() : f.engine.Stop(1);
+        EXPECT_FALSE(stillQueued);
+    }
 }

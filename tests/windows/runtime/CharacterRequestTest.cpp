@@ -103,17 +103,24 @@ TEST(CharacterRequests, StopAllDropsEveryRequestSilently) {
     EXPECT_TRUE(character.WaitForCompletion(4)) << "the character goes on working";
 }
 
-TEST(CharacterRequests, NullOrMalformedArraysQueueNothing) {
+// Any program can send these numbers: an array the engine did not send to this window with
+// this ID is not touched at all, while a malformed one that the engine did send completes.
+TEST(CharacterRequests, OnlyArraysSentByTheEngineAreReadAndMalformedOnesComplete) {
     LiveCharacter character;
+    UniqueSafeArray notSent = MakePlayArray(L"quick", 0, 0, 0);
     SendMessageA(character.Window(), CHM_PLAY, 0, 1);
-    SendMessageA(character.Window(), CHM_PLAYCOMMON, 0, 2);
+    SendMessageA(character.Window(), CHM_PLAYCOMMON, 0x41414141, 2);
+    SendMessageA(character.Window(), CHM_PLAY, reinterpret_cast<WPARAM>(notSent.Get()), 3);
+    LONG lower = -1;
+    EXPECT_EQ(SafeArrayGetLBound(notSent.Get(), 1, &lower), S_OK) << "left alone, not destroyed";
     UniqueSafeArray wrongShape(SafeArrayCreateVector(VT_I4, 0, 4));
-    SendMessageA(character.Window(), CHM_PLAY, reinterpret_cast<WPARAM>(wrongShape.Release()), 3);
-    EXPECT_FALSE(character.Body().IsRequestQueued(1));
-    EXPECT_FALSE(character.Body().IsRequestQueued(2));
-    EXPECT_FALSE(character.Body().IsRequestQueued(3));
+    SendRequestArray(character.Window(), CHM_PLAY, std::move(wrongShape), 4);
+    for (int32_t id = 1; id <= 4; ++id) EXPECT_FALSE(character.Body().IsRequestQueued(id)) << id;
+    ASSERT_TRUE(character.WaitForCompletion(4));
     PumpFor(250);
-    EXPECT_TRUE(character.Receiver().Received().empty());
+    EXPECT_EQ(character.Receiver().Received().size(), 1u) << "only the engine's own request completes";
+    character.PlayInPlace(5, L"quick");
+    EXPECT_TRUE(character.WaitForCompletion(5));
 }
 
 TEST(CharacterRequests, CommonAnimationHidesPlacesAndShowsThePartner) {

@@ -10,8 +10,7 @@ LiveCharacter::LiveCharacter(CharacterThreadOptions options) : m_thread(std::mov
 }
 
 void LiveCharacter::Play(int32_t id, const std::wstring& name, int32_t x, int32_t y, int32_t isShift) {
-    UniqueSafeArray array = MakePlayArray(name, x, y, isShift);
-    SendMessageA(Window(), CHM_PLAY, reinterpret_cast<WPARAM>(array.Release()), id);
+    SendRequestArray(Window(), CHM_PLAY, MakePlayArray(name, x, y, isShift), id);
 }
 
 void LiveCharacter::PlayInPlace(int32_t id, const std::wstring& name) {
@@ -20,8 +19,7 @@ void LiveCharacter::PlayInPlace(int32_t id, const std::wstring& name) {
 }
 
 void LiveCharacter::PlayCommon(int32_t id, const std::wstring& name, IUnknown* partner) {
-    UniqueSafeArray array = MakePlayCommonArray(name, partner);
-    SendMessageA(Window(), CHM_PLAYCOMMON, reinterpret_cast<WPARAM>(array.Release()), id);
+    SendRequestArray(Window(), CHM_PLAYCOMMON, MakePlayCommonArray(name, partner), id);
 }
 
 bool LiveCharacter::WaitFor(UINT notification, WPARAM wParam, DWORD timeoutMs) {
