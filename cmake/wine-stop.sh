@@ -9,7 +9,16 @@ for pidfile in "$state/keepalive.pid"; do
   [ -f "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null
   rm -f "$pidfile"
 done
-[ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
+# The server of the prefix's own architecture: a 32-bit prefix's programs run under the 32-bit
+# loader, whose server the 64-bit one does not always reach.
+server=wineserver
+if grep -qs '^#arch=win32' "$WINEPREFIX/system.reg" && [ -x /usr/lib/wine/wineserver32 ]; then
+  server=/usr/lib/wine/wineserver32
+fi
+if [ -d "$WINEPREFIX" ]; then
+  "$server" -k 2>/dev/null
+  "$server" -w 2>/dev/null
+fi
 if [ -f "$state/xvfb.pid" ]; then
   kill "$(cat "$state/xvfb.pid")" 2>/dev/null
   rm -f "$state/xvfb.pid"

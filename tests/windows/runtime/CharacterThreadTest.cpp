@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "Log.h"
 #include "MessageBoxWatcher.h"
 #include "OwnerWindowSlot.h"
+#include "TestPartner.h"
 
 namespace {
 
@@ -209,4 +211,45 @@ TEST(CharacterShutdown, UserCloseIsIgnored) {
     PumpFor(200);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_FALSE(ThreadHasEnded(thread.Get()));
+}
+
+namespace {
+
+// A partner whose hiding sends a message to a window of the client's thread and waits for the
+// answer, as an owned window's activation or destruction does on Windows.
+class SendingPartner final : public IRequestPartner {
+public:
+    SendingPartner(HWND clientWindow, HANDLE sending) : m_clientWindow(clientWindow), m_sending(sending) {}
+    void SetVisible(bool) override {
+        SetEvent(m_sending);
+        SendMessageA(m_clientWindow, WM_NULL, 0, 0);
+    }
+    void SetPosition(int32_t, int32_t) override {}
+
+private:
+    HWND m_clientWindow;
+    HANDLE m_sending;
+};
+
+}  // namespace
+
+// The client's thread waits for the character thread to end while that thread waits for the
+// client's thread to answer a sent message: the wait answers it, so both go on.
+TEST(CharacterShutdown, TheEndWaitAnswersMessagesTheThreadSendsToTheClient) {
+    const UniqueWindow clientWindow = PlainWindow();
+    const UniqueKernelHandle sending(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    CharacterThreadOptions options;
+    options.partnerFactory = [&](IUnknown*) {
+        return std::make_shared<SendingPartner>(clientWindow.Get(), sending.Get());
+    };
+    TestPartnerObject partnerObject;
+    UniqueKernelHandle thread;
+    {
+        LiveCharacter character(options);
+        thread = OpenWindowThread(character.Window());
+        character.PlayCommon(1, L"throw", &partnerObject);
+        // Not pumping here: the character thread is now blocked in its send to this thread.
+        ASSERT_EQ(WaitForSingleObject(sending.Get(), 5000), WAIT_OBJECT_0);
+    }  // releasing the character waits for its thread
+    EXPECT_TRUE(ThreadHasEnded(thread.Get()));
 }
