@@ -180,3 +180,16 @@ TEST(FileInputs, OnlyRegularFilesAreReadAndNoneBeyond256MiB) {
     std::filesystem::remove_all(folder);
 }
 #endif
+
+#ifdef _WIN32
+// Devices, pipes and folders by name: reading the console would wait for input for ever.
+TEST(FileInputs, DevicesPipesAndFoldersAreRefusedAtOnce) {
+    const auto start = std::chrono::steady_clock::now();
+    for (const std::string& path : {std::string("CON"), std::string("NUL"), std::string("\\\\.\\pipe\\vimro-no-such-pipe"),
+                                    std::filesystem::temp_directory_path().string()}) {
+        EXPECT_FALSE(CFileReader(path).Good()) << path;
+        EXPECT_TRUE(CCharacterModel(path).IsFailed()) << path;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+#endif

@@ -1,5 +1,8 @@
 // A common animation of two characters: the partner is hidden while it plays, then placed at
 // the "ball" origin of the last frame and shown; the request holds the partner meanwhile.
+#include <atomic>
+#include <thread>
+
 #include "CharacterFixture.h"
 
 using namespace component_tests;
@@ -83,4 +86,78 @@ TEST_F(CommonAnimationTest, ANullPartnerIsRefusedWithoutAnId) {
     EXPECT_EQ(hero->PlayCommonAnimation(kick.Get(), nullptr, &id), E_INVALIDARG);
     EXPECT_EQ(id, 9);
     EXPECT_EQ(Play(L"Stand"), 1);
+}
+
+namespace {
+
+// Any object that is not one of the engine's characters, passed where a character goes.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class ForeignObject final : public IUnknown {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = IsEqualIID(iid, IID_IUnknown) ? static_cast<IUnknown*>(this) : nullptr;
+        if (*object == nullptr) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    std::atomic<ULONG> references{1};
+};
+#pragma GCC diagnostic pop
+
+// A character loaded on a thread of its own apartment, marshalled to the test's thread as a
+// proxy of its dispatch interface (what a script in another apartment holds); the thread
+// serves calls on it until the test ends.
+class OtherApartmentCharacter {
+public:
+    OtherApartmentCharacter() {
+        m_thread = std::thread([this] { Run(); });
+        PumpUntil([this] { return m_ready.load(); }, 15000);
+        if (m_stream != nullptr) CoGetInterfaceAndReleaseStream(m_stream, IID_IDispatch, proxy.PutVoid());
+    }
+    OtherApartmentCharacter(const OtherApartmentCharacter&) = delete;
+    OtherApartmentCharacter& operator=(const OtherApartmentCharacter&) = delete;
+    ~OtherApartmentCharacter() {
+        proxy.Reset();
+        m_stop = true;
+        m_thread.join();
+    }
+    com::ComPtr<IDispatch> proxy;
+
+private:
+    void Run() {
+        CoInitialize(nullptr);
+        {
+            com::ComPtr<IGraphicEngine> engine = CreateEngine();
+            com::ComPtr<ICharacter> character = engine ? LoadCharacter(engine.Get(), L"o", L"Ball") : nullptr;
+            if (character) CoMarshalInterThreadInterfaceInStream(IID_IDispatch, character.Get(), &m_stream);
+            m_ready = true;
+            while (!m_stop.load()) PumpFor(20);
+        }
+        CoUninitialize();
+    }
+
+    std::thread m_thread;
+    IStream* m_stream = nullptr;
+    std::atomic<bool> m_ready{false};
+    std::atomic<bool> m_stop{false};
+};
+
+}  // namespace
+
+// Only a character of this engine that the caller reaches directly can be driven from a
+// character thread; anything else is refused before an ID is used, never queued.
+TEST_F(CommonAnimationTest, PartnersThatAreNotTheEnginesOwnCharactersAreRefusedWithoutAnId) {
+    const com::Bstr kick(L"Kick");
+    ForeignObject foreign;
+    LONG id = 9;
+    EXPECT_EQ(hero->PlayCommonAnimation(kick.Get(), reinterpret_cast<ICharacter*>(&foreign), &id), E_INVALIDARG);
+    EXPECT_EQ(foreign.references.load(), 1u) << "nothing of it is kept";
+    const OtherApartmentCharacter other;
+    ASSERT_TRUE(other.proxy);
+    EXPECT_EQ(hero->PlayCommonAnimation(kick.Get(), reinterpret_cast<ICharacter*>(other.proxy.Get()), &id), E_INVALIDARG);
+    EXPECT_EQ(id, 9);
+    EXPECT_EQ(Play(L"Stand"), 1) << "no ID was counted";
 }
