@@ -4,20 +4,26 @@
 set -u
 state=${1:?usage: wine-stop.sh STATE_FOLDER}
 [ -d "$state" ] || exit 0
-export WINEPREFIX=$state/prefix
+export WINEPREFIX=$(cd "$state" && pwd)/prefix
 for pidfile in "$state/keepalive.pid"; do
   [ -f "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null
   rm -f "$pidfile"
 done
-# The server of the prefix's own architecture: a 32-bit prefix's programs run under the 32-bit
-# loader, whose server the 64-bit one does not always reach.
-server=wineserver
-if grep -qs '^#arch=win32' "$WINEPREFIX/system.reg" && [ -x /usr/lib/wine/wineserver32 ]; then
-  server=/usr/lib/wine/wineserver32
-fi
+# Every server of this prefix, whichever binary runs it: the persistent server of a 32-bit
+# prefix is the 64-bit one started by wine-run.sh, which the 32-bit binary's -k does not reach,
+# and the packaged wrapper's -k does not always stop it either.
+prefix_servers() {
+  for pid in $(pgrep -x 'wineserver(32|64)?'); do
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+}
 if [ -d "$WINEPREFIX" ]; then
-  "$server" -k 2>/dev/null
-  "$server" -w 2>/dev/null
+  for server in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver32 wineserver; do
+    command -v "$server" >/dev/null 2>&1 && "$server" -k 2>/dev/null
+  done
+  for _ in $(seq 1 50); do [ -z "$(prefix_servers)" ] && break; sleep 0.1; done
+  pids=$(prefix_servers)
+  [ -n "$pids" ] && kill $pids 2>/dev/null
 fi
 if [ -f "$state/xvfb.pid" ]; then
   kill "$(cat "$state/xvfb.pid")" 2>/dev/null
