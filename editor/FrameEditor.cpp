@@ -7,8 +7,19 @@
 void CFrameEditor::SetAnimation(CAnimation animation) {
     m_animation = std::move(animation);
     m_dragging = false;
+    m_selectedPoint.clear();
     ClampCurrentIndex();
+    m_history.Reset(m_animation);
 }
+
+void CFrameEditor::SetName(std::string name) {
+    m_animation.name = std::move(name);
+    Record("name");
+}
+
+void CFrameEditor::Record(const std::string& mergeKey) { m_history.Record(m_animation, mergeKey); }
+
+std::string CFrameEditor::FieldKey(const char* field) const { return field + std::string(":") + std::to_string(m_current); }
 
 CFrame* CFrameEditor::CurrentFrame() {
     return m_current < m_animation.frames.size() ? &m_animation.frames[m_current] : nullptr;
@@ -40,30 +51,45 @@ bool CFrameEditor::SelectFrame(size_t index) {
     return index < m_animation.frames.size() && index == previous;
 }
 
-void CFrameEditor::InsertNewFrame() { m_current = InsertFrameAfter(m_animation, m_current); }
+void CFrameEditor::InsertNewFrame() {
+    m_current = InsertFrameAfter(m_animation, m_current);
+    Record();
+}
 
-DeleteOutcome CFrameEditor::DeleteCurrentFrame() { return DeleteFrameAt(m_animation, m_current); }
+DeleteOutcome CFrameEditor::DeleteCurrentFrame() {
+    const DeleteOutcome outcome = DeleteFrameAt(m_animation, m_current);
+    Record();
+    return outcome;
+}
 
 bool CFrameEditor::LoadPicture(const std::string& path) {
     CFrame* frame = CurrentFrame();
-    return frame != nullptr && frame->image.LoadPicture(path);
+    const bool loaded = frame != nullptr && frame->image.LoadPicture(path);
+    Record();
+    return loaded;
 }
 
 void CFrameEditor::SetSound(std::string sound) {
     if (CFrame* frame = CurrentFrame()) frame->sound = std::move(sound);
+    Record();
 }
 
 void CFrameEditor::PutOrigin(const std::string& name) {
     if (CFrame* frame = CurrentFrame()) frame->SetOrigin(name, {0.0f, 0.0f});
+    Record();
 }
 
 void CFrameEditor::SetShiftX(const std::string& text) {
     if (CFrame* frame = CurrentFrame()) frame->shift.x = static_cast<float>(ParseLikeAtol(text));
+    Record(FieldKey("shift-x"));
 }
 
 void CFrameEditor::SetShiftY(const std::string& text) {
     if (CFrame* frame = CurrentFrame()) frame->shift.y = static_cast<float>(ParseLikeAtol(text));
+    Record(FieldKey("shift-y"));
 }
+
+void CFrameEditor::DisplayTimeTyped() { Record(FieldKey("time")); }
 
 bool CFrameEditor::Press(float x, float y, int clientWidth, int clientHeight, const std::string& characterName) {
     const CFrame* frame = CurrentFrame();
@@ -72,6 +98,7 @@ bool CFrameEditor::Press(float x, float y, int clientWidth, int clientHeight, co
     if (!hit) return false;
     m_dragging = true;
     m_dragTarget = *hit;
+    m_selectedPoint = *hit == characterName ? std::string() : *hit;
     m_lastMouse = {x, y};
     return true;
 }
@@ -81,4 +108,33 @@ bool CFrameEditor::MoveTo(float x, float y, const std::string& characterName) {
     ApplyDrag(m_animation, m_current, m_dragTarget, characterName, x - m_lastMouse.x, y - m_lastMouse.y);
     m_lastMouse = {x, y};
     return true;
+}
+
+void CFrameEditor::Release() {
+    if (!m_dragging) return;
+    m_dragging = false;
+    Record();
+}
+
+void CFrameEditor::Nudge(float dx, float dy, const std::string& characterName) {
+    if (CurrentFrame() == nullptr) return;
+    ApplyDrag(m_animation, m_current, m_selectedPoint.empty() ? characterName : m_selectedPoint, characterName, dx, dy);
+    Record();
+}
+
+bool CFrameEditor::Undo() {
+    if (!m_history.Undo(m_animation)) return false;
+    AfterHistoryMove();
+    return true;
+}
+
+bool CFrameEditor::Redo() {
+    if (!m_history.Redo(m_animation)) return false;
+    AfterHistoryMove();
+    return true;
+}
+
+void CFrameEditor::AfterHistoryMove() {
+    m_dragging = false;
+    ClampCurrentIndex();
 }

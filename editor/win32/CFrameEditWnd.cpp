@@ -10,6 +10,7 @@
 #include "ControlText.h"
 #include "DisplayTimeField.h"
 #include "EditorResources.h"
+#include "KeyboardState.h"
 #include "PointMarks.h"
 #include "PopupMenus.h"
 #include "win32/DibGdi.h"
@@ -66,11 +67,13 @@ bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
 }
 
 void CFrameEditWnd::CreateChildren() {
+    // Not sorted: "Frame %3d" sorts out of index order from frame 1000 on, and an item's
+    // position must be its frame's index.
     m_frameList = CreateChildControl(Handle(), "LISTBOX",
-                                     WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                     WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                                      IDC_FRAME_LIST);
-    m_displayTime = CreateChildControl(Handle(), "EDIT", WS_BORDER | ES_LEFT, IDC_DISPLAY_TIME);
-    m_sound = CreateChildControl(Handle(), "EDIT", WS_BORDER | ES_LEFT, IDC_FRAME_SOUND);
+    m_displayTime = CreateChildControl(Handle(), "EDIT", WS_BORDER | WS_TABSTOP | ES_LEFT, IDC_DISPLAY_TIME);
+    m_sound = CreateChildControl(Handle(), "EDIT", WS_BORDER | WS_TABSTOP | ES_LEFT, IDC_FRAME_SOUND);
 }
 
 void CFrameEditWnd::Layout(int cx, int cy) {
@@ -164,7 +167,21 @@ void CFrameEditWnd::OnSize(int cx, int cy) {
     Layout(cx, cy);
 }
 
+void CFrameEditWnd::StepHistory(bool back) {
+    if (back ? m_editor.Undo() : m_editor.Redo()) Refresh();
+}
+
+bool CFrameEditWnd::OnKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.hwnd != Handle()) return false;
+    const auto nudge = NudgeForKey(static_cast<int>(message.wParam), ModifiersNow());
+    if (!nudge) return false;
+    m_editor.Nudge(nudge->x, nudge->y, m_character.CharacterName());
+    Repaint();
+    return true;
+}
+
 void CFrameEditWnd::OnLeftPress(LPARAM point) {
+    SetFocus(Handle());  // for the arrow keys
     const SIZE client = ClientSize(Handle());
     const auto x = static_cast<float>(GET_X_LPARAM(point));
     const auto y = static_cast<float>(GET_Y_LPARAM(point));
@@ -195,7 +212,10 @@ void CFrameEditWnd::OnFrameSelected() {
 }
 
 void CFrameEditWnd::OnDisplayTimeUpdate() {
-    const auto rewrite = ProgramDisplayTimeField().OnTextUpdate(WindowText(m_displayTime), m_editor.CurrentFrame());
+    CDisplayTimeField& field = ProgramDisplayTimeField();
+    const bool typed = !field.IsEditorRewrite();
+    const auto rewrite = field.OnTextUpdate(WindowText(m_displayTime), m_editor.CurrentFrame());
+    if (typed) m_editor.DisplayTimeTyped();
     if (!rewrite) return;
     SetWindowTextString(m_displayTime, rewrite->text);
     SendMessageA(m_displayTime, EM_SETSEL, rewrite->caret, rewrite->caret);

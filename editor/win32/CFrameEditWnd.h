@@ -24,6 +24,11 @@ public:
     // Brings the frame list, both fields and the owner's fields in line with the animation.
     void Refresh();
     void Layout(int cx, int cy);
+    // Undo (back) or redo of the working animation, then a refresh.
+    void StepHistory(bool back);
+    // A key press for the dialog: the arrow keys move the selected point while this window
+    // has the focus. True when the key was taken.
+    bool OnKey(const MSG& message);
 
     CFrameEditor& Editor() { return m_editor; }
     const CFrameEditor& Editor() const { return m_editor; }

@@ -75,6 +75,10 @@ TarvelProcess::~TarvelProcess() {
     }
     if (!HasEnded(0)) {
         PostMessageA(m_mainDialog, WM_CLOSE, 0, 0);
+        // Unsaved changes are asked about first: the test's work is not kept.
+        HWND question = nullptr;
+        WaitUntil([&] { return HasEnded(0) || (question = FindDialog(ProcessId(), "TarvelBall", m_mainDialog)); }, 5000);
+        if (question != nullptr) PostMessageA(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
         if (!HasEnded(5000)) TerminateProcess(m_info.hProcess, 99);
     }
     CloseHandle(m_info.hThread);
@@ -174,6 +178,17 @@ void CancelPicker(DWORD processId, HWND owner, const std::string& caption) {
     PostMessageA(GetDlgItem(picker, IDCANCEL), BM_CLICK, 0, 0);
     if (!WaitUntil([&] { return !IsWindow(picker); }))
         throw std::runtime_error("the \"" + caption + "\" picker did not close");
+}
+
+std::string MessageText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+
+std::string AnswerSaveChanges(const TarvelProcess& tarvel, int answer) {
+    HWND question = WaitForDialog(tarvel.ProcessId(), "TarvelBall", tarvel.MainDialog());
+    if (question == nullptr) return "";
+    const std::string text = MessageText(question);
+    PostMessageA(GetDlgItem(question, answer), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(question); });
+    return text;
 }
 
 RECT ChildRect(HWND dialog, HWND child) {

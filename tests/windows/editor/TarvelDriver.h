@@ -58,6 +58,12 @@ int ListIndexOf(HWND listBox, const std::string& item);
 void AnswerPicker(DWORD processId, HWND owner, const std::string& caption, const std::string& path);
 void CancelPicker(DWORD processId, HWND owner, const std::string& caption);
 
+// The text of a message box (its static control).
+std::string MessageText(HWND box);
+// Waits for "Save changes to NAME?" over the main dialog and presses IDYES, IDNO or IDCANCEL
+// without waiting for what that does; returns the question ("" when none came).
+std::string AnswerSaveChanges(const TarvelProcess& tarvel, int answer);
+
 // Rectangle of a child in its dialog's client coordinates.
 RECT ChildRect(HWND dialog, HWND child);
 SIZE ClientSizeOf(HWND window);
