@@ -191,6 +191,41 @@ std::string AnswerSaveChanges(const TarvelProcess& tarvel, int answer) {
     return text;
 }
 
+void PressKeys(HWND window, std::initializer_list<WORD> keys, HWND focus) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
+    if (focus != nullptr) {
+        const DWORD thread = GetWindowThreadProcessId(focus, nullptr);
+        AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+        SetFocus(focus);
+        AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+    }
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(100);
+    SendMessageA(window, WM_NULL, 0, 0);
+}
+
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
 RECT ChildRect(HWND dialog, HWND child) {
     RECT rect{};
     GetWindowRect(child, &rect);

@@ -1,0 +1,80 @@
+// The editor's keys, pressed through the system: undo and redo in both dialogs, Ctrl+S,
+// the arrow keys on the selected point, tab stops and the name dialog's focus.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "CCharacterModel.h"
+#include "EditorFiles.h"
+#include "TarvelDriver.h"
+#include "TestModels.h"
+
+using namespace tarvel_driver;
+
+TEST(Keys, UndoRedoAndSaveInTheMainDialog) {
+    const std::string folder = editor_files::Folder("keys-main");
+    const std::string file = editor_files::SaveCharacter(testing_models::RichModel(), folder, "rich.rux");
+    TarvelProcess tarvel(folder);
+    HWND main = tarvel.MainDialog();
+    HWND list = GetDlgItem(main, 1007);
+    LoadInEditor(tarvel, file);
+    const size_t count = ListItems(list).size();
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    Click(main, 1006);
+    ASSERT_EQ(ListItems(list).size(), count - 1);
+    PressKeys(main, {VK_CONTROL, 'Z'}, list);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(list).size() == count; })) << "Ctrl+Z brings the animation back";
+    PressKeys(main, {VK_CONTROL, 'Y'});
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(list).size() == count - 1; })) << "Ctrl+Y deletes it again";
+    PressKeys(main, {VK_CONTROL, 'Z'});
+    PressKeys(main, {VK_CONTROL, VK_SHIFT, 'Z'});
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(list).size() == count - 1; })) << "Ctrl+Shift+Z redoes";
+
+    PressKeys(main, {VK_CONTROL, 'S'});  // the loaded file: no picker
+    EXPECT_TRUE(WaitUntil([&] { return CCharacterModel(file).AnimationCount() == count - 1; }));
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(tarvel.HasEnded(5000)) << "saved: nothing to ask";
+}
+
+TEST(Keys, UndoArrowsAndTabStopsInTheAnimationDialog) {
+    const std::string folder = editor_files::Folder("keys-animation");
+    TarvelProcess tarvel(folder);
+    const AnimationWindows w = OpenAnimationDialog(tarvel, 1004);
+    for (HWND control : {w.frameList, w.displayTime, w.sound})
+        EXPECT_NE(GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP, 0) << "Tab reaches it";
+    SendMessageA(w.frame, WM_COMMAND, 32771, 0);
+    ASSERT_EQ(ListItems(w.frameList).size(), 2u);
+    PressKeys(w.dialog, {VK_CONTROL, 'Z'}, w.frameList);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.frameList).size() == 1; })) << "the inserted frame is undone";
+    PressKeys(w.dialog, {VK_CONTROL, 'Y'});
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.frameList).size() == 2; }));
+
+    // A click in the frame window gives it the focus; the arrows then move the anchor.
+    PostMessageA(w.frame, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(w.frame, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageA(w.frame, WM_NULL, 0, 0);
+    EXPECT_EQ(FocusOf(tarvel.ThreadId()), w.frame);
+    PressKeys(w.dialog, {VK_RIGHT});
+    PressKeys(w.dialog, {VK_SHIFT, VK_DOWN});
+    SetItemText(w.dialog, 1010, "Walk");
+    ASSERT_TRUE(CloseDialog(w.dialog));
+    const std::string saved = folder + "\\walk.rux";
+    PressKeys(tarvel.MainDialog(), {VK_CONTROL, 'S'});
+    AnswerPicker(tarvel.ProcessId(), tarvel.MainDialog(), "Save As", saved);  // no file yet
+    SendMessageA(tarvel.MainDialog(), WM_NULL, 0, 0);
+    const CCharacterModel character(saved);
+    ASSERT_NE(character.FindAnimation("Walk"), nullptr);
+    const CFrame& frame = character.FindAnimation("Walk")->frames[1];
+    EXPECT_EQ(frame.anchor.x, 1.0f) << "Right: one pixel";
+    EXPECT_EQ(frame.anchor.y, 10.0f) << "Shift+Down: ten pixels";
+}
+
+TEST(Keys, TheNameDialogOpensWithTheFocusInItsField) {
+    TarvelProcess tarvel(editor_files::Folder("keys-name"));
+    const AnimationWindows w = OpenAnimationDialog(tarvel, 1004);
+    PostMessageA(w.frame, WM_COMMAND, 32774, 0);
+    HWND name = WaitForDialog(tarvel.ProcessId(), "Enter Character Name", w.dialog);
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(tarvel.ThreadId()) == GetDlgItem(name, 1017); }));
+    PostClick(name, IDCANCEL);
+}
