@@ -94,7 +94,7 @@ void CFrameEditor::DisplayTimeTyped() { Record(FieldKey("time")); }
 bool CFrameEditor::Press(float x, float y, int clientWidth, int clientHeight, const std::string& characterName) {
     const CFrame* frame = CurrentFrame();
     if (frame == nullptr) return false;
-    const auto hit = HitMark(PointMarks(*frame, characterName, clientWidth, clientHeight), x, y);
+    const auto hit = HitMark(PointMarks(*frame, characterName, clientWidth, clientHeight, m_zoom), x, y);
     if (!hit) return false;
     m_dragging = true;
     m_dragTarget = *hit;
@@ -105,7 +105,9 @@ bool CFrameEditor::Press(float x, float y, int clientWidth, int clientHeight, co
 
 bool CFrameEditor::MoveTo(float x, float y, const std::string& characterName) {
     if (!m_dragging) return false;
-    ApplyDrag(m_animation, m_current, m_dragTarget, characterName, x - m_lastMouse.x, y - m_lastMouse.y);
+    const auto scale = static_cast<float>(m_zoom);
+    ApplyDrag(m_animation, m_current, m_dragTarget, characterName, (x - m_lastMouse.x) / scale,
+              (y - m_lastMouse.y) / scale);
     m_lastMouse = {x, y};
     return true;
 }
@@ -137,4 +139,28 @@ bool CFrameEditor::Redo() {
 void CFrameEditor::AfterHistoryMove() {
     m_dragging = false;
     ClampCurrentIndex();
+}
+
+bool CFrameEditor::ZoomIn() {
+    if (m_zoom >= kMaxZoom) return false;
+    ++m_zoom;
+    return true;
+}
+
+bool CFrameEditor::ZoomOut() {
+    if (m_zoom <= kMinZoom) return false;
+    --m_zoom;
+    return true;
+}
+
+bool CFrameEditor::ResetZoom() {
+    if (m_zoom == kMinZoom) return false;
+    m_zoom = kMinZoom;
+    return true;
+}
+
+bool CFrameEditor::ZoomByWheel(int wheelDelta) {
+    if (wheelDelta > 0) return ZoomIn();
+    if (wheelDelta < 0) return ZoomOut();
+    return false;
 }

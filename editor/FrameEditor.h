@@ -11,6 +11,9 @@
 #include "PointF.h"
 #include "UndoHistory.h"
 
+constexpr int kMinZoom = 1;  // 100 %
+constexpr int kMaxZoom = 8;  // 800 %
+
 class CFrameEditor {
 public:
     const CAnimation& Animation() const { return m_animation; }
@@ -57,6 +60,16 @@ public:
     // Moves the selected point (the anchor until an origin was pressed) the way a drag does.
     void Nudge(float dx, float dy, const std::string& characterName);
 
+    // The picture is shown Zoom() times its size (1 to 8, whole steps); presses and drags are
+    // measured in client pixels and turned into picture pixels.
+    int Zoom() const { return m_zoom; }
+    // False when the zoom was already at its limit.
+    bool ZoomIn();
+    bool ZoomOut();
+    bool ResetZoom();
+    // Ctrl + wheel: a turn away from the author zooms in.
+    bool ZoomByWheel(int wheelDelta);
+
     // Every change above is a step; typing into one field of one frame makes one step.
     bool Undo();
     bool Redo();
@@ -70,6 +83,7 @@ private:
     CAnimation m_animation;
     CUndoHistory<CAnimation, CAnimationDiff> m_history;
     std::string m_selectedPoint;  // empty: the anchor
+    int m_zoom = 1;
     size_t m_current = 0;
     bool m_dragging = false;
     std::string m_dragTarget;

@@ -120,15 +120,42 @@ void CFrameEditWnd::DrawFrame(HDC dc) const {
     const CFrame* frame = m_editor.CurrentFrame();
     if (frame == nullptr || frame->image.IsEmpty()) return;
     const SIZE client = ClientSize(Handle());
-    const PicturePosition at = CentredPicture(*frame, client.cx, client.cy);
+    const int zoom = m_editor.Zoom();
+    const PicturePosition at = CentredPicture(*frame, client.cx, client.cy, zoom);
     const GdiPalette palette = CreatePictureGdiPalette(frame->image);
-    DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
+    if (zoom == 1)
+        DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
+    else
+        DrawZoomedPicture(dc, frame->image, at, zoom, palette.Get());
     const int previousMode = SetBkMode(dc, TRANSPARENT);
-    for (const PointMark& mark : PointMarks(*frame, m_character.CharacterName(), client.cx, client.cy)) {
+    for (const PointMark& mark : PointMarks(*frame, m_character.CharacterName(), client.cx, client.cy, zoom)) {
         Ellipse(dc, mark.box.left, mark.box.top, mark.box.right, mark.box.bottom);
         TextOutA(dc, mark.labelX, mark.labelY, mark.name.c_str(), static_cast<int>(mark.name.size()));
     }
     SetBkMode(dc, previousMode);
+}
+
+void CFrameEditWnd::DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom,
+                                      HPALETTE palette) const {
+    // Drawn at its own size first, then enlarged with every pixel a sharp square.
+    COffscreenBuffer picture;
+    picture.Make(image.width(), image.RowCount());
+    if (picture.Dc() == nullptr) return;
+    DrawPicture(picture.Dc(), image, 0, 0, palette);
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, at.x, at.y, picture.Width() * zoom, picture.Height() * zoom, picture.Dc(), 0, 0, picture.Width(),
+               picture.Height(), SRCCOPY);
+    SetStretchBltMode(dc, previousMode);
+}
+
+bool CFrameEditWnd::OnZoom(EditorShortcut shortcut) {
+    bool changed = false;
+    if (shortcut == EditorShortcut::ZoomIn) changed = m_editor.ZoomIn();
+    if (shortcut == EditorShortcut::ZoomOut) changed = m_editor.ZoomOut();
+    if (shortcut == EditorShortcut::ZoomReset) changed = m_editor.ResetZoom();
+    if (changed) Repaint();
+    return shortcut == EditorShortcut::ZoomIn || shortcut == EditorShortcut::ZoomOut ||
+           shortcut == EditorShortcut::ZoomReset;
 }
 
 LRESULT CFrameEditWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -172,6 +199,12 @@ void CFrameEditWnd::StepHistory(bool back) {
 }
 
 bool CFrameEditWnd::OnKey(const MSG& message) {
+    if (message.message == WM_MOUSEWHEEL) {
+        if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) == 0) return false;
+        if (m_editor.ZoomByWheel(GET_WHEEL_DELTA_WPARAM(message.wParam))) Repaint();
+        return true;
+    }
+    if (OnZoom(ShortcutOf(message))) return true;
     if (message.message != WM_KEYDOWN || message.hwnd != Handle()) return false;
     const auto nudge = NudgeForKey(static_cast<int>(message.wParam), ModifiersNow());
     if (!nudge) return false;

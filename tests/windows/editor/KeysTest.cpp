@@ -6,6 +6,7 @@
 
 #include "CCharacterModel.h"
 #include "EditorFiles.h"
+#include "PictureDecoder.h"
 #include "TarvelDriver.h"
 #include "TestModels.h"
 
@@ -77,4 +78,39 @@ TEST(Keys, TheNameDialogOpensWithTheFocusInItsField) {
     ASSERT_NE(name, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(tarvel.ThreadId()) == GetDlgItem(name, 1017); }));
     PostClick(name, IDCANCEL);
+}
+
+TEST(Keys, TheFrameWindowZoomsInWholeSteps) {
+    const std::string folder = editor_files::Folder("keys-zoom");
+    // A 4 x 4 red picture with a blue top-left pixel; the anchor far off, so no ring covers it.
+    std::vector<uint8_t> pixels(4 * 4 * 3, 0);
+    for (size_t i = 0; i < pixels.size(); i += 3) pixels[i] = 255;
+    pixels[0] = 0, pixels[2] = 255;
+    CCharacterModel character;
+    CAnimation animation;
+    CFrame frame;
+    frame.image = CBryDIB(DibFromPixels(pixels.data(), 4, 4, 3));
+    frame.anchor = {200, 200};
+    animation.frames = {frame};
+    character.FileAnimation("Still", animation);
+    TarvelProcess tarvel(folder);
+    LoadInEditor(tarvel, editor_files::SaveCharacter(character, folder, "zoom.rux"));
+    SendMessageA(GetDlgItem(tarvel.MainDialog(), 1007), LB_SETCURSEL, 0, 0);
+    const AnimationWindows w = OpenAnimationDialog(tarvel, 1005);
+    const SIZE client = ClientSizeOf(w.frame);
+    const auto pixelAt = [&](int zoom, int x, int y) {
+        return ScreenPixel(w.frame, client.cx / 2 - 4 * zoom / 2 + x, client.cy / 2 - 4 * zoom / 2 + y);
+    };
+    const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return pixelAt(1, 0, 0) == blue; })) << "opens at 100 %";
+    EXPECT_EQ(pixelAt(1, 1, 0), red);
+    PressKeys(w.dialog, {VK_CONTROL, VK_ADD}, w.frameList);
+    PressKeys(w.dialog, {VK_CONTROL, VK_ADD});
+    EXPECT_TRUE(WaitUntil([&] { return pixelAt(3, 2, 2) == blue; })) << "300 %: each pixel a 3 x 3 square";
+    EXPECT_EQ(pixelAt(3, 3, 0), red);
+    EXPECT_EQ(pixelAt(3, 0, 3), red);
+    PostMessageA(w.frame, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 0);  // Ctrl + wheel
+    EXPECT_TRUE(WaitUntil([&] { return pixelAt(4, 3, 3) == blue && pixelAt(4, 4, 0) == red; }));
+    PressKeys(w.dialog, {VK_CONTROL, '0'});
+    EXPECT_TRUE(WaitUntil([&] { return pixelAt(1, 0, 0) == blue && pixelAt(1, 1, 1) == red; })) << "Ctrl+0: 100 %";
 }
