@@ -40,7 +40,8 @@ void CAnimationDiff::Apply(CAnimation& animation, const std::vector<CFrame>& pre
     animation.reserved1 = reserved[0];
     animation.reserved2 = reserved[1];
     std::vector<CFrame>& frames = animation.frames;
-    if (m_first > frames.size() || present.size() > frames.size() - m_first) return;  // not the animation it was made for
+    // Not the animation the difference was made for: nothing to apply it to.
+    if (m_first > frames.size() || present.size() > frames.size() - m_first) return;
     std::vector<CFrame> incoming = wanted;
     for (size_t i = 0; i < m_pictureKept.size(); ++i) {
         if (m_pictureKept[i]) incoming[i].image = std::move(frames[m_first + i].image);

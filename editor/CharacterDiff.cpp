@@ -25,7 +25,8 @@ CCharacterDiff CCharacterDiff::Between(const CCharacterModel& before, const CCha
     return diff;
 }
 
-void CCharacterDiff::Put(CCharacterModel& character, const std::string& key, const std::optional<CAnimation>& animation) {
+void CCharacterDiff::Put(CCharacterModel& character, const std::string& key,
+                         const std::optional<CAnimation>& animation) {
     if (animation)
         character.FileAnimation(key, *animation);
     else

@@ -19,7 +19,9 @@ void CFrameEditor::SetName(std::string name) {
 
 void CFrameEditor::Record(const std::string& mergeKey) { m_history.Record(m_animation, mergeKey); }
 
-std::string CFrameEditor::FieldKey(const char* field) const { return field + std::string(":") + std::to_string(m_current); }
+std::string CFrameEditor::FieldKey(const char* field) const {
+    return field + std::string(":") + std::to_string(m_current);
+}
 
 CFrame* CFrameEditor::CurrentFrame() {
     return m_current < m_animation.frames.size() ? &m_animation.frames[m_current] : nullptr;

@@ -30,7 +30,9 @@ PicturePosition CentredPicture(int clientWidth, int clientHeight, int pictureWid
     // In 64 bits: a file's picture may be as wide as an int allows.
     const auto corner = [zoom](int client, int picture) {
         const int64_t value = client / 2 - int64_t{picture} * zoom / 2;
-        return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        constexpr int64_t kLowest = std::numeric_limits<int>::min();
+        constexpr int64_t kHighest = std::numeric_limits<int>::max();
+        return static_cast<int>(std::clamp(value, kLowest, kHighest));
     };
     return {corner(clientWidth, pictureWidth), corner(clientHeight, pictureHeight)};
 }

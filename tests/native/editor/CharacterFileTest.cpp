@@ -1,23 +1,34 @@
 // Loading and saving with the failure reported, and what counts as an unsaved change.
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <functional>
 
 #include "CharacterDocument.h"
 #include "CharacterFile.h"
+#include "SystemError.h"
 #include "TestModels.h"
 
 using namespace testing_models;
+
+namespace {
+
+// What the system itself says when the file cannot be opened that way.
+std::string SystemReasonFor(const std::string& path, const char* mode) {
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (file == nullptr) return SystemErrorText(LastSystemError());
+    std::fclose(file);
+    return "(it opened)";
+}
+
+}  // namespace
 
 TEST(CharacterFile, ASaveThatFailsNamesTheFileAndTheSystemsReason) {
     const std::string path = TempFolder("save-fails") + "/no such folder/pip.rux";
     const CCharacterModel character = RichModel();
     const FileOutcome outcome = SaveCharacterTo(character, path);
     EXPECT_FALSE(outcome.succeeded);
-    EXPECT_NE(outcome.message.find("\"" + path + "\" could not be saved."), std::string::npos) << outcome.message;
-    EXPECT_NE(outcome.message.find(std::strerror(ENOENT)), std::string::npos) << outcome.message;
+    EXPECT_EQ(outcome.message, SaveFailureText(path, SystemReasonFor(path, "wb")));
     EXPECT_EQ(character, RichModel()) << "the character stays as it is";
 
     const std::string good = TempFolder("save-works") + "/pip.rux";
@@ -30,7 +41,7 @@ TEST(CharacterFile, ALoadThatCannotOpenKeepsTheCharacterAndSaysWhy) {
     const std::string path = TempFolder("load-missing") + "/missing.rux";
     const FileOutcome outcome = LoadCharacterFrom(character, path);
     EXPECT_FALSE(outcome.succeeded);
-    EXPECT_EQ(outcome.message, OpenFailureText(path, std::strerror(ENOENT)));
+    EXPECT_EQ(outcome.message, OpenFailureText(path, SystemReasonFor(path, "rb")));
     EXPECT_FALSE(outcome.replaced);
     EXPECT_EQ(character, RichModel());
 }
@@ -61,10 +72,6 @@ TEST(CharacterFile, ALoadThatBreaksOffSaysWhereAndKeepsWhatWasRead) {
     EXPECT_EQ(character, RichModel());
 }
 
-TEST(CharacterFile, ReadBreakTextNamesTheByte) {
-    EXPECT_EQ(ReadBreakText("C:\\a.rux", 1234), "\"C:\\a.rux\" could be read only up to byte 1234.\n\nWhat could be read is shown.");
-}
-
 TEST(SavedState, EveryKindOfEditCountsAsAChangeAndUndoingItDoesNot) {
     CCharacterModel character = RichModel();
     CSavedState state;
@@ -84,7 +91,9 @@ TEST(SavedState, EveryKindOfEditCountsAsAChangeAndUndoingItDoesNot) {
     EXPECT_TRUE(changed([&](CCharacterModel& c) { c.FindAnimation(first)->frames[0].anchor.y += 1; }));
     EXPECT_TRUE(changed([&](CCharacterModel& c) { c.FindAnimation(first)->frames[0].SetOrigin("zz", {1, 1}); }));
     EXPECT_TRUE(changed([&](CCharacterModel& c) { c.FindAnimation(first)->frames[0].sound = "new.wav"; }));
-    EXPECT_TRUE(changed([&](CCharacterModel& c) { c.FindAnimation(first)->frames[0].image = CBryDIB(PatternBlock(3, 2, 24)); }));
+    EXPECT_TRUE(changed([&](CCharacterModel& c) {
+        c.FindAnimation(first)->frames[0].image = CBryDIB(PatternBlock(3, 2, 24));
+    }));
     EXPECT_TRUE(changed([&](CCharacterModel& c) { c.FindAnimation(first)->frames.emplace_back(); }));
     EXPECT_FALSE(changed([](CCharacterModel& c) {
         const std::string name = c.CharacterName();

@@ -1,5 +1,5 @@
 // The editor's keys, pressed through the system: undo and redo in both dialogs, Ctrl+S,
-// the arrow keys on the selected point, tab stops and the name dialog's focus.
+// the arrow keys on the selected point, tab stops and zoom.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -68,16 +68,6 @@ TEST(Keys, UndoArrowsAndTabStopsInTheAnimationDialog) {
     const CFrame& frame = character.FindAnimation("Walk")->frames[1];
     EXPECT_EQ(frame.anchor.x, 1.0f) << "Right: one pixel";
     EXPECT_EQ(frame.anchor.y, 10.0f) << "Shift+Down: ten pixels";
-}
-
-TEST(Keys, TheNameDialogOpensWithTheFocusInItsField) {
-    TarvelProcess tarvel(editor_files::Folder("keys-name"));
-    const AnimationWindows w = OpenAnimationDialog(tarvel, 1004);
-    PostMessageA(w.frame, WM_COMMAND, 32774, 0);
-    HWND name = WaitForDialog(tarvel.ProcessId(), "Enter Character Name", w.dialog);
-    ASSERT_NE(name, nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return FocusOf(tarvel.ThreadId()) == GetDlgItem(name, 1017); }));
-    PostClick(name, IDCANCEL);
 }
 
 TEST(Keys, TheFrameWindowZoomsInWholeSteps) {

@@ -89,21 +89,6 @@ TEST(SafetyNet, ASaveThatFailsSaysWhyAndKeepsTheCharacter) {
     EXPECT_EQ(CCharacterModel(readOnly).CharacterName(), "") << "the read-only file is unchanged";
 }
 
-TEST(SafetyNet, ALoadThatBreaksOffSaysWhereAndShowsWhatWasRead) {
-    const std::string folder = editor_files::Folder("safety-load");
-    std::vector<uint8_t> bytes = testing_models::SavedBytes(testing_models::RichModel());
-    bytes.resize(bytes.size() - 10);
-    const std::string file = folder + "\\cut.rux";
-    testing_models::WriteFileBytes(file, bytes);
-    TarvelProcess tarvel(folder);
-    PostClick(tarvel.MainDialog(), 1003);
-    AnswerPicker(tarvel.ProcessId(), tarvel.MainDialog(), "Open", file);
-    const std::string error = AcknowledgeError(tarvel);
-    EXPECT_NE(error.find("\"" + file + "\" could be read only up to byte "), std::string::npos) << error;
-    EXPECT_EQ(ItemText(tarvel.MainDialog(), 1000), testing_models::RichModel().CharacterName());
-    EXPECT_FALSE(ListItems(GetDlgItem(tarvel.MainDialog(), 1007)).empty()) << "what was read is shown";
-}
-
 TEST(SafetyNet, FramesPastAThousandStayInIndexOrder) {
     const std::string folder = editor_files::Folder("safety-frames");
     CCharacterModel character;

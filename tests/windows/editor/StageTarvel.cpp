@@ -26,7 +26,8 @@ void SelectAnimation(const TarvelProcess& tarvel, int index) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: tarvel_stage main|animation|zoomed|preview character.rux [animation] [frame] [seconds]\n");
+        std::fprintf(stderr,
+                     "usage: tarvel_stage main|animation|zoomed|preview character.rux [animation] [frame] [seconds]\n");
         return 2;
     }
     const std::string stage = argv[1];

@@ -77,7 +77,8 @@ TarvelProcess::~TarvelProcess() {
         PostMessageA(m_mainDialog, WM_CLOSE, 0, 0);
         // Unsaved changes are asked about first: the test's work is not kept.
         HWND question = nullptr;
-        WaitUntil([&] { return HasEnded(0) || (question = FindDialog(ProcessId(), "TarvelBall", m_mainDialog)); }, 5000);
+        const auto asked = [&] { return (question = FindDialog(ProcessId(), "TarvelBall", m_mainDialog)) != nullptr; };
+        WaitUntil([&] { return HasEnded(0) || asked(); }, 5000);
         if (question != nullptr) PostMessageA(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
         if (!HasEnded(5000)) TerminateProcess(m_info.hProcess, 99);
     }
