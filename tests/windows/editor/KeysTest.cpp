@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <set>
+
 #include "CCharacterModel.h"
 #include "EditorFiles.h"
 #include "PictureDecoder.h"
@@ -41,8 +43,13 @@ TEST(Keys, UndoArrowsAndTabStopsInTheAnimationDialog) {
     const std::string folder = editor_files::Folder("keys-animation");
     TarvelProcess tarvel(folder);
     const AnimationWindows w = OpenAnimationDialog(tarvel, 1004);
-    for (HWND control : {w.frameList, w.displayTime, w.sound})
-        EXPECT_NE(GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP, 0) << "Tab reaches it";
+    std::set<int> reached;
+    PressKeys(w.dialog, {VK_TAB}, GetDlgItem(w.dialog, 1010));
+    for (int press = 0; press < 10; ++press) {
+        reached.insert(GetDlgCtrlID(FocusOf(tarvel.ThreadId())));
+        PressKeys(w.dialog, {VK_TAB});
+    }
+    EXPECT_EQ(reached, (std::set<int>{1010, 1016, 1001, 1018, 1101, 1100, 12345})) << "Tab reaches every field";
     SendMessageA(w.frame, WM_COMMAND, 32771, 0);
     ASSERT_EQ(ListItems(w.frameList).size(), 2u);
     PressKeys(w.dialog, {VK_CONTROL, 'Z'}, w.frameList);
