@@ -6,6 +6,7 @@
 #include "CFileWriter.h"
 #include "FileReplace.h"
 #include "StreamTransfer.h"
+#include "SystemError.h"
 
 namespace {
 
@@ -43,14 +44,23 @@ bool CCharacterModel::Load(CFileReader& reader) {
 }
 
 bool CCharacterModel::Save(const std::string& path) const {
+    int ignored = 0;
+    return Save(path, ignored);
+}
+
+bool CCharacterModel::Save(const std::string& path, int& systemError) const {
     // Written beside the target and moved over it only when complete: a failed save keeps the old file.
     const std::string temporary = path + ".saving";
     bool saved = false;
     {
         CFileWriter writer(temporary);
         saved = writer.Good() && WriteModel(writer, m_characterName, m_animations);
+        if (!saved) systemError = LastSystemError();
     }
-    if (saved && ReplaceFileWith(temporary, path)) return true;
+    if (saved) {
+        if (ReplaceFileWith(temporary, path)) return true;
+        systemError = LastSystemError();
+    }
     std::remove(temporary.c_str());
     return false;
 }

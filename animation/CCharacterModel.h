@@ -27,6 +27,8 @@ public:
     bool Load(CFileReader& reader);
     // Writes the model; the previous file stays intact unless the whole write succeeds.
     bool Save(const std::string& path) const;
+    // The same; on failure `systemError` holds the platform's error number (LastSystemError).
+    bool Save(const std::string& path, int& systemError) const;
 
     bool IsFailed() const { return m_failed; }
 

@@ -60,7 +60,7 @@ bool CPreviewPlayer::Update(uint32_t tick) {
     if (count == 0) return true;  // nothing to step through
     size_t i = m_frameIndex < count ? m_frameIndex : 0;
     // Frames that all last 0 ms would never use up time: one of them completes per update.
-    const bool timeless = TotalDisplayTime(*animation) == 0;
+    const uint64_t passTime = TotalDisplayTime(*animation);
     while (m_frameStart < elapsed) {
         const CFrame& frame = animation->frames[i];
         if (uint64_t{m_frameStart} + frame.displayTime > elapsed) {
@@ -69,10 +69,32 @@ bool CPreviewPlayer::Update(uint32_t tick) {
         }
         CompleteFrame(frame);
         i = i + 1 < count ? i + 1 : 0;
-        if (timeless) break;
+        if (passTime == 0) break;
+        if (i == 0) SkipWholePasses(*animation, passTime, elapsed);
     }
     m_frameIndex = static_cast<uint32_t>(i);
     return true;
+}
+
+void CPreviewPlayer::SkipWholePasses(const CAnimation& animation, uint64_t passTime, uint32_t elapsed) {
+    // At the start of a pass after a long pause (the machine slept): the passes that are over
+    // are added at once instead of frame by frame, so an update takes at most about two passes.
+    const uint64_t passes = (elapsed - m_frameStart) / passTime;
+    if (passes == 0) return;
+    PointF passShift;
+    const std::string* lastSound = nullptr;
+    for (const CFrame& frame : animation.frames) {
+        passShift.x += frame.shift.x;
+        passShift.y += frame.shift.y;
+        if (!frame.sound.empty()) lastSound = &frame.sound;
+    }
+    m_frameStart += static_cast<uint32_t>(passes * passTime);
+    m_position.x += passShift.x * static_cast<float>(passes);
+    m_position.y += passShift.y * static_cast<float>(passes);
+    if (lastSound != nullptr) {
+        m_soundPending = true;
+        m_soundName = *lastSound;
+    }
 }
 
 std::optional<PreviewPicture> CPreviewPlayer::Picture(float x, float y) const {

@@ -45,6 +45,7 @@ private:
     const CAnimation* FindAnimation() const;
     void CompleteFrame(const CFrame& frame);
     void ShowPartly(const CFrame& frame, uint32_t elapsed);
+    void SkipWholePasses(const CAnimation& animation, uint64_t passTime, uint32_t elapsed);
 
     const CCharacterModel* m_character = nullptr;
     uint32_t m_frameIndex = 0;

@@ -8,6 +8,8 @@
 // Leading blanks, an optional sign, then decimal digits up to the first other character; no
 // digits give 0. The result saturates at the limits of a 32-bit long, as the Windows runtime does.
 int32_t ParseLikeAtol(const std::string& text);
+// The same without the 32-bit limits (saturating far beyond them), to tell a number out of range.
+int64_t ParseLikeAtolWide(const std::string& text);
 
 std::string FormatDecimal(int32_t value);
 

@@ -7,7 +7,20 @@
 void CFrameEditor::SetAnimation(CAnimation animation) {
     m_animation = std::move(animation);
     m_dragging = false;
+    m_selectedPoint.clear();
     ClampCurrentIndex();
+    m_history.Reset(m_animation);
+}
+
+void CFrameEditor::SetName(std::string name) {
+    m_animation.name = std::move(name);
+    Record("name");
+}
+
+void CFrameEditor::Record(const std::string& mergeKey) { m_history.Record(m_animation, mergeKey); }
+
+std::string CFrameEditor::FieldKey(const char* field) const {
+    return field + std::string(":") + std::to_string(m_current);
 }
 
 CFrame* CFrameEditor::CurrentFrame() {
@@ -40,45 +53,116 @@ bool CFrameEditor::SelectFrame(size_t index) {
     return index < m_animation.frames.size() && index == previous;
 }
 
-void CFrameEditor::InsertNewFrame() { m_current = InsertFrameAfter(m_animation, m_current); }
+void CFrameEditor::InsertNewFrame() {
+    m_current = InsertFrameAfter(m_animation, m_current);
+    Record();
+}
 
-DeleteOutcome CFrameEditor::DeleteCurrentFrame() { return DeleteFrameAt(m_animation, m_current); }
+DeleteOutcome CFrameEditor::DeleteCurrentFrame() {
+    const DeleteOutcome outcome = DeleteFrameAt(m_animation, m_current);
+    Record();
+    return outcome;
+}
 
 bool CFrameEditor::LoadPicture(const std::string& path) {
     CFrame* frame = CurrentFrame();
-    return frame != nullptr && frame->image.LoadPicture(path);
+    const bool loaded = frame != nullptr && frame->image.LoadPicture(path);
+    Record();
+    return loaded;
 }
 
 void CFrameEditor::SetSound(std::string sound) {
     if (CFrame* frame = CurrentFrame()) frame->sound = std::move(sound);
+    Record();
 }
 
 void CFrameEditor::PutOrigin(const std::string& name) {
     if (CFrame* frame = CurrentFrame()) frame->SetOrigin(name, {0.0f, 0.0f});
+    Record();
 }
 
 void CFrameEditor::SetShiftX(const std::string& text) {
     if (CFrame* frame = CurrentFrame()) frame->shift.x = static_cast<float>(ParseLikeAtol(text));
+    Record(FieldKey("shift-x"));
 }
 
 void CFrameEditor::SetShiftY(const std::string& text) {
     if (CFrame* frame = CurrentFrame()) frame->shift.y = static_cast<float>(ParseLikeAtol(text));
+    Record(FieldKey("shift-y"));
 }
+
+void CFrameEditor::DisplayTimeTyped() { Record(FieldKey("time")); }
 
 bool CFrameEditor::Press(float x, float y, int clientWidth, int clientHeight, const std::string& characterName) {
     const CFrame* frame = CurrentFrame();
     if (frame == nullptr) return false;
-    const auto hit = HitMark(PointMarks(*frame, characterName, clientWidth, clientHeight), x, y);
+    const auto hit = HitMark(PointMarks(*frame, characterName, clientWidth, clientHeight, m_zoom), x, y);
     if (!hit) return false;
     m_dragging = true;
     m_dragTarget = *hit;
+    m_selectedPoint = *hit == characterName ? std::string() : *hit;
     m_lastMouse = {x, y};
     return true;
 }
 
 bool CFrameEditor::MoveTo(float x, float y, const std::string& characterName) {
     if (!m_dragging) return false;
-    ApplyDrag(m_animation, m_current, m_dragTarget, characterName, x - m_lastMouse.x, y - m_lastMouse.y);
+    const auto scale = static_cast<float>(m_zoom);
+    ApplyDrag(m_animation, m_current, m_dragTarget, characterName, (x - m_lastMouse.x) / scale,
+              (y - m_lastMouse.y) / scale);
     m_lastMouse = {x, y};
     return true;
+}
+
+void CFrameEditor::Release() {
+    if (!m_dragging) return;
+    m_dragging = false;
+    Record();
+}
+
+void CFrameEditor::Nudge(float dx, float dy, const std::string& characterName) {
+    if (CurrentFrame() == nullptr) return;
+    ApplyDrag(m_animation, m_current, m_selectedPoint.empty() ? characterName : m_selectedPoint, characterName, dx, dy);
+    Record();
+}
+
+bool CFrameEditor::Undo() {
+    if (!m_history.Undo(m_animation)) return false;
+    AfterHistoryMove();
+    return true;
+}
+
+bool CFrameEditor::Redo() {
+    if (!m_history.Redo(m_animation)) return false;
+    AfterHistoryMove();
+    return true;
+}
+
+void CFrameEditor::AfterHistoryMove() {
+    m_dragging = false;
+    ClampCurrentIndex();
+}
+
+bool CFrameEditor::ZoomIn() {
+    if (m_zoom >= kMaxZoom) return false;
+    ++m_zoom;
+    return true;
+}
+
+bool CFrameEditor::ZoomOut() {
+    if (m_zoom <= kMinZoom) return false;
+    --m_zoom;
+    return true;
+}
+
+bool CFrameEditor::ResetZoom() {
+    if (m_zoom == kMinZoom) return false;
+    m_zoom = kMinZoom;
+    return true;
+}
+
+bool CFrameEditor::ZoomByWheel(int wheelDelta) {
+    if (wheelDelta > 0) return ZoomIn();
+    if (wheelDelta < 0) return ZoomOut();
+    return false;
 }

@@ -5,16 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "AnimationDiff.h"
 #include "CAnimation.h"
 #include "FrameCommands.h"
 #include "PointF.h"
+#include "UndoHistory.h"
+
+constexpr int kMinZoom = 1;  // 100 %
+constexpr int kMaxZoom = 8;  // 800 %
 
 class CFrameEditor {
 public:
     const CAnimation& Animation() const { return m_animation; }
-    // Replaces the working animation (reserved words, frames, name).
+    // Replaces the working animation (reserved words, frames, name); the undo history starts anew.
     void SetAnimation(CAnimation animation);
-    void SetName(std::string name) { m_animation.name = std::move(name); }
+    void SetName(std::string name);
 
     size_t CurrentIndex() const { return m_current; }
     // The current frame; null while the animation has no frames.
@@ -40,16 +45,45 @@ public:
     void SetShiftX(const std::string& text);
     void SetShiftY(const std::string& text);
 
-    // A left press at (x, y) in a client area of the given size; true when it hit a mark.
+    // The display-time field stored a new time into the current frame.
+    void DisplayTimeTyped();
+
+    // A left press at (x, y) in a client area of the given size; true when it hit a mark,
+    // which becomes the selected point.
     bool Press(float x, float y, int clientWidth, int clientHeight, const std::string& characterName);
     // True while dragging: the dragged point moved with the mouse.
     bool MoveTo(float x, float y, const std::string& characterName);
-    void Release() { m_dragging = false; }
+    // Ends a drag; the whole drag is one step to undo.
+    void Release();
     bool IsDragging() const { return m_dragging; }
     const std::string& DragTarget() const { return m_dragTarget; }
+    // Moves the selected point (the anchor until an origin was pressed) the way a drag does.
+    void Nudge(float dx, float dy, const std::string& characterName);
+
+    // The picture is shown Zoom() times its size (1 to 8, whole steps); presses and drags are
+    // measured in client pixels and turned into picture pixels.
+    int Zoom() const { return m_zoom; }
+    // False when the zoom was already at its limit.
+    bool ZoomIn();
+    bool ZoomOut();
+    bool ResetZoom();
+    // Ctrl + wheel: a turn away from the author zooms in.
+    bool ZoomByWheel(int wheelDelta);
+
+    // Every change above is a step; typing into one field of one frame makes one step.
+    bool Undo();
+    bool Redo();
+    size_t UndoSteps() const { return m_history.UndoSteps(); }
 
 private:
+    void Record(const std::string& mergeKey = std::string());
+    std::string FieldKey(const char* field) const;
+    void AfterHistoryMove();
+
     CAnimation m_animation;
+    CUndoHistory<CAnimation, CAnimationDiff> m_history;
+    std::string m_selectedPoint;  // empty: the anchor
+    int m_zoom = 1;
     size_t m_current = 0;
     bool m_dragging = false;
     std::string m_dragTarget;

@@ -1,5 +1,9 @@
 #include "PointMarks.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "CFrame.h"
 #include "FieldText.h"
 
@@ -22,29 +26,41 @@ bool PixelBox::Contains(float x, float y) const {
            y < static_cast<float>(bottom);
 }
 
-PicturePosition CentredPicture(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight) {
-    return {clientWidth / 2 - pictureWidth / 2, clientHeight / 2 - pictureHeight / 2};
+PicturePosition CentredPicture(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight, int zoom) {
+    // In 64 bits: a file's picture may be as wide as an int allows.
+    const auto corner = [zoom](int client, int picture) {
+        const int64_t value = client / 2 - int64_t{picture} * zoom / 2;
+        constexpr int64_t kLowest = std::numeric_limits<int>::min();
+        constexpr int64_t kHighest = std::numeric_limits<int>::max();
+        return static_cast<int>(std::clamp(value, kLowest, kHighest));
+    };
+    return {corner(clientWidth, pictureWidth), corner(clientHeight, pictureHeight)};
 }
 
-PicturePosition CentredPicture(const CFrame& frame, int clientWidth, int clientHeight) {
-    return CentredPicture(clientWidth, clientHeight, frame.image.width(), frame.image.RowCount());
+PicturePosition CentredPicture(const CFrame& frame, int clientWidth, int clientHeight, int zoom) {
+    return CentredPicture(clientWidth, clientHeight, frame.image.width(), frame.image.RowCount(), zoom);
 }
 
 std::vector<PointMark> PointMarks(const CFrame& frame, const std::string& characterName, int clientWidth,
-                                  int clientHeight) {
+                                  int clientHeight, int zoom) {
     std::vector<PointMark> marks;
     if (frame.image.IsEmpty()) return marks;
-    const PicturePosition origin = CentredPicture(frame, clientWidth, clientHeight);
+    const PicturePosition origin = CentredPicture(frame, clientWidth, clientHeight, zoom);
     const auto x0 = static_cast<float>(origin.x);
     const auto y0 = static_cast<float>(origin.y);
-    PointMark anchor = MarkAt(characterName, x0 + frame.anchor.x, y0 + frame.anchor.y);
-    anchor.labelX = TruncateToInt(x0 + frame.anchor.x + kMarkRadius);
-    anchor.labelY = TruncateToInt(y0 + frame.anchor.y - kMarkRadius);
+    const auto scale = static_cast<float>(zoom);
+    const float ax = x0 + frame.anchor.x * scale;
+    const float ay = y0 + frame.anchor.y * scale;
+    PointMark anchor = MarkAt(characterName, ax, ay);
+    anchor.labelX = TruncateToInt(ax + kMarkRadius);
+    anchor.labelY = TruncateToInt(ay - kMarkRadius);
     marks.push_back(std::move(anchor));
     for (const auto& [name, point] : frame.origins) {
-        PointMark mark = MarkAt(name, x0 + point.x, y0 + point.y);
-        mark.labelX = TruncateToInt(x0 + point.x - kMarkRadius);
-        mark.labelY = TruncateToInt(y0 + point.y + kMarkRadius);
+        const float ox = x0 + point.x * scale;
+        const float oy = y0 + point.y * scale;
+        PointMark mark = MarkAt(name, ox, oy);
+        mark.labelX = TruncateToInt(ox - kMarkRadius);
+        mark.labelY = TruncateToInt(oy + kMarkRadius);
         marks.push_back(std::move(mark));
     }
     return marks;

@@ -23,17 +23,19 @@ struct PointMark {
     int labelY = 0;
 };
 
-// Top-left corner of a w x h picture centred in a W x H client area (halves truncated).
+// Top-left corner of a w x h picture shown `zoom` times its size (each picture pixel a zoom x
+// zoom square), centred in a W x H client area (halves truncated).
 struct PicturePosition {
     int x = 0;
     int y = 0;
 };
-PicturePosition CentredPicture(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight);
-PicturePosition CentredPicture(const CFrame& frame, int clientWidth, int clientHeight);
+PicturePosition CentredPicture(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight, int zoom = 1);
+PicturePosition CentredPicture(const CFrame& frame, int clientWidth, int clientHeight, int zoom = 1);
 
 // The anchor's mark first, then one per origin in key order; none for a frame without a picture.
+// The marks keep their size at every zoom; their centres follow the zoomed picture.
 std::vector<PointMark> PointMarks(const CFrame& frame, const std::string& characterName, int clientWidth,
-                                  int clientHeight);
+                                  int clientHeight, int zoom = 1);
 
 // The name of the last mark that contains the point, if any.
 std::optional<std::string> HitMark(const std::vector<PointMark>& marks, float x, float y);

@@ -2,6 +2,7 @@
 
 #include "EditorResources.h"
 #include "FieldText.h"
+#include "KeyboardState.h"
 #include "Placeholder.h"
 
 CAnimationDialog::CAnimationDialog(const CCharacterModel& character)
@@ -34,7 +35,22 @@ bool CAnimationDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& r
     return true;
 }
 
+bool CAnimationDialog::OnShortcut(const MSG& message) {
+    switch (ShortcutOf(message)) {
+        case EditorShortcut::Undo:
+            m_frameWindow.StepHistory(true);
+            return true;
+        case EditorShortcut::Redo:
+            m_frameWindow.StepHistory(false);
+            return true;
+        default:
+            return m_frameWindow.OnKey(message);
+    }
+}
+
 void CAnimationDialog::UpdateFrameFields() {
+    // An undone rename shows in the field too.
+    m_animationName = m_frameWindow.Editor().Animation().name;
     const CFrame* frame = m_frameWindow.Editor().CurrentFrame();
     m_shiftX = frame != nullptr ? FormatDecimal(TruncateToInt(frame->shift.x)) : std::string();
     m_shiftY = frame != nullptr ? FormatDecimal(TruncateToInt(frame->shift.y)) : std::string();

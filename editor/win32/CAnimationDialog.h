@@ -24,6 +24,7 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool OnShortcut(const MSG& message) override;
 
 private:
     void UpdateFrameFields() override;

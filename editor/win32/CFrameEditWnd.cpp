@@ -10,6 +10,7 @@
 #include "ControlText.h"
 #include "DisplayTimeField.h"
 #include "EditorResources.h"
+#include "KeyboardState.h"
 #include "PointMarks.h"
 #include "PopupMenus.h"
 #include "win32/DibGdi.h"
@@ -66,11 +67,13 @@ bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
 }
 
 void CFrameEditWnd::CreateChildren() {
+    // Not sorted: "Frame %3d" sorts out of index order from frame 1000 on, and an item's
+    // position must be its frame's index.
     m_frameList = CreateChildControl(Handle(), "LISTBOX",
-                                     WS_BORDER | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                     WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                                      IDC_FRAME_LIST);
-    m_displayTime = CreateChildControl(Handle(), "EDIT", WS_BORDER | ES_LEFT, IDC_DISPLAY_TIME);
-    m_sound = CreateChildControl(Handle(), "EDIT", WS_BORDER | ES_LEFT, IDC_FRAME_SOUND);
+    m_displayTime = CreateChildControl(Handle(), "EDIT", WS_BORDER | WS_TABSTOP | ES_LEFT, IDC_DISPLAY_TIME);
+    m_sound = CreateChildControl(Handle(), "EDIT", WS_BORDER | WS_TABSTOP | ES_LEFT, IDC_FRAME_SOUND);
 }
 
 void CFrameEditWnd::Layout(int cx, int cy) {
@@ -117,15 +120,42 @@ void CFrameEditWnd::DrawFrame(HDC dc) const {
     const CFrame* frame = m_editor.CurrentFrame();
     if (frame == nullptr || frame->image.IsEmpty()) return;
     const SIZE client = ClientSize(Handle());
-    const PicturePosition at = CentredPicture(*frame, client.cx, client.cy);
+    const int zoom = m_editor.Zoom();
+    const PicturePosition at = CentredPicture(*frame, client.cx, client.cy, zoom);
     const GdiPalette palette = CreatePictureGdiPalette(frame->image);
-    DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
+    if (zoom == 1)
+        DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
+    else
+        DrawZoomedPicture(dc, frame->image, at, zoom, palette.Get());
     const int previousMode = SetBkMode(dc, TRANSPARENT);
-    for (const PointMark& mark : PointMarks(*frame, m_character.CharacterName(), client.cx, client.cy)) {
+    for (const PointMark& mark : PointMarks(*frame, m_character.CharacterName(), client.cx, client.cy, zoom)) {
         Ellipse(dc, mark.box.left, mark.box.top, mark.box.right, mark.box.bottom);
         TextOutA(dc, mark.labelX, mark.labelY, mark.name.c_str(), static_cast<int>(mark.name.size()));
     }
     SetBkMode(dc, previousMode);
+}
+
+void CFrameEditWnd::DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom,
+                                      HPALETTE palette) const {
+    // Drawn at its own size first, then enlarged with every pixel a sharp square.
+    COffscreenBuffer picture;
+    picture.Make(image.width(), image.RowCount());
+    if (picture.Dc() == nullptr) return;
+    DrawPicture(picture.Dc(), image, 0, 0, palette);
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, at.x, at.y, picture.Width() * zoom, picture.Height() * zoom, picture.Dc(), 0, 0, picture.Width(),
+               picture.Height(), SRCCOPY);
+    SetStretchBltMode(dc, previousMode);
+}
+
+bool CFrameEditWnd::OnZoom(EditorShortcut shortcut) {
+    bool changed = false;
+    if (shortcut == EditorShortcut::ZoomIn) changed = m_editor.ZoomIn();
+    if (shortcut == EditorShortcut::ZoomOut) changed = m_editor.ZoomOut();
+    if (shortcut == EditorShortcut::ZoomReset) changed = m_editor.ResetZoom();
+    if (changed) Repaint();
+    return shortcut == EditorShortcut::ZoomIn || shortcut == EditorShortcut::ZoomOut ||
+           shortcut == EditorShortcut::ZoomReset;
 }
 
 LRESULT CFrameEditWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -164,7 +194,27 @@ void CFrameEditWnd::OnSize(int cx, int cy) {
     Layout(cx, cy);
 }
 
+void CFrameEditWnd::StepHistory(bool back) {
+    if (back ? m_editor.Undo() : m_editor.Redo()) Refresh();
+}
+
+bool CFrameEditWnd::OnKey(const MSG& message) {
+    if (message.message == WM_MOUSEWHEEL) {
+        if ((GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) == 0) return false;
+        if (m_editor.ZoomByWheel(GET_WHEEL_DELTA_WPARAM(message.wParam))) Repaint();
+        return true;
+    }
+    if (OnZoom(ShortcutOf(message))) return true;
+    if (message.message != WM_KEYDOWN || message.hwnd != Handle()) return false;
+    const auto nudge = NudgeForKey(static_cast<int>(message.wParam), ModifiersNow());
+    if (!nudge) return false;
+    m_editor.Nudge(nudge->x, nudge->y, m_character.CharacterName());
+    Repaint();
+    return true;
+}
+
 void CFrameEditWnd::OnLeftPress(LPARAM point) {
+    SetFocus(Handle());  // for the arrow keys
     const SIZE client = ClientSize(Handle());
     const auto x = static_cast<float>(GET_X_LPARAM(point));
     const auto y = static_cast<float>(GET_Y_LPARAM(point));
@@ -195,7 +245,10 @@ void CFrameEditWnd::OnFrameSelected() {
 }
 
 void CFrameEditWnd::OnDisplayTimeUpdate() {
-    const auto rewrite = ProgramDisplayTimeField().OnTextUpdate(WindowText(m_displayTime), m_editor.CurrentFrame());
+    CDisplayTimeField& field = ProgramDisplayTimeField();
+    const bool typed = !field.IsEditorRewrite();
+    const auto rewrite = field.OnTextUpdate(WindowText(m_displayTime), m_editor.CurrentFrame());
+    if (typed) m_editor.DisplayTimeTyped();
     if (!rewrite) return;
     SetWindowTextString(m_displayTime, rewrite->text);
     SendMessageA(m_displayTime, EM_SETSEL, rewrite->caret, rewrite->caret);

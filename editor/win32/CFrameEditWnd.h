@@ -11,8 +11,10 @@
 #include "CDrawnChildWnd.h"
 #include "COffscreenBuffer.h"
 #include "CommandRouter.h"
+#include "EditorKeys.h"
 #include "FrameEditor.h"
 #include "FrameFieldsOwner.h"
+#include "PointMarks.h"
 
 class CFrameEditWnd : public CDrawnChildWnd {
 public:
@@ -24,6 +26,11 @@ public:
     // Brings the frame list, both fields and the owner's fields in line with the animation.
     void Refresh();
     void Layout(int cx, int cy);
+    // Undo (back) or redo of the working animation, then a refresh.
+    void StepHistory(bool back);
+    // A key press or wheel turn for the dialog: the zoom keys and Ctrl + wheel zoom, the arrow
+    // keys move the selected point while this window has the focus. True when it was taken.
+    bool OnKey(const MSG& message);
 
     CFrameEditor& Editor() { return m_editor; }
     const CFrameEditor& Editor() const { return m_editor; }
@@ -37,6 +44,8 @@ private:
     void RefreshFrameList();
     void RewriteDisplayTime();
     void DrawFrame(HDC dc) const;
+    void DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom, HPALETTE palette) const;
+    bool OnZoom(EditorShortcut shortcut);
     void OnSize(int cx, int cy);
     void OnLeftPress(LPARAM point);
     void OnMouseMove(LPARAM point);

@@ -9,11 +9,13 @@
 #include "CharacterDocument.h"
 #include "ControlText.h"
 #include "EditorResources.h"
+#include "KeyboardState.h"
 
 CMainDialog::CMainDialog(CCharacterModel& character)
     : CModalDialog(IDD_MAIN),
       m_character(character),
       m_icon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {
+    StartAfresh(std::nullopt);
     Fields().Bind(IDC_CHARACTER_NAME, m_characterName);
     Commands().OnCommand(IDC_NEW_CHARACTER, [this] { OnNewCharacter(); });
     Commands().OnCommand(IDC_LOAD, [this] { OnLoad(); });
@@ -93,37 +95,118 @@ std::optional<std::string> CMainDialog::SelectedAnimation() const {
     return ListBoxItemText(list, static_cast<int>(selected));
 }
 
+void CMainDialog::OnClose() {
+    if (MayDiscardChanges()) End(IDCANCEL);
+}
+
 void CMainDialog::OnNewCharacter() {
+    if (!MayDiscardChanges()) return;
     ClearCharacter(m_character);
+    StartAfresh(std::nullopt);
     RefreshAnimationList();
 }
 
 void CMainDialog::OnLoad() {
+    if (!MayDiscardChanges()) return;
     CFilePicker picker(kLoadCharacterPicker);
     // The character is cleared only once a file was chosen: a cancelled picker keeps it.
     if (picker.Run(Handle())) {
-        LoadCharacter(m_character, picker.FullPath());
+        const FileOutcome outcome = LoadCharacterFrom(m_character, picker.FullPath());
+        // A file read only in part is no file to save back to: that would cut it short.
+        if (outcome.replaced) StartAfresh(outcome.succeeded ? picker.FullPath() : std::optional<std::string>());
         m_characterName = m_character.CharacterName();
         RefreshAnimationList();
+        if (!outcome.succeeded) ShowError(outcome.message);
     }
     PushFields();
 }
 
-void CMainDialog::OnSave() {
+void CMainDialog::OnSave() { SaveThroughPicker(); }
+
+void CMainDialog::StartAfresh(std::optional<std::string> path) {
+    m_saved.MarkSaved(m_character, std::move(path));
+    m_history.Reset(m_character);
+}
+
+void CMainDialog::RecordChange(const std::string& mergeKey) { m_history.Record(m_character, mergeKey); }
+
+void CMainDialog::StepHistory(bool back) {
+    if (back ? m_history.Undo(m_character) : m_history.Redo(m_character)) RefreshAnimationList();
+}
+
+bool CMainDialog::OnShortcut(const MSG& message) {
+    switch (ShortcutOf(message)) {
+        case EditorShortcut::Save:
+            SaveCurrent();
+            return true;
+        case EditorShortcut::Open:
+            OnLoad();
+            return true;
+        case EditorShortcut::New:
+            OnNewCharacter();
+            return true;
+        case EditorShortcut::Undo:
+            StepHistory(true);
+            return true;
+        case EditorShortcut::Redo:
+            StepHistory(false);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CMainDialog::MayDiscardChanges() {
+    if (!m_saved.IsModified(m_character)) return true;
+    const std::string caption = WindowText(Handle());
+    const std::string question = m_saved.SaveChangesQuestion(m_character);
+    switch (MessageBoxA(Handle(), question.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
+        case IDYES:
+            return SaveCurrent();
+        case IDNO:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CMainDialog::SaveCurrent() {
+    if (const auto& path = m_saved.Path()) return SaveTo(*path);
+    return SaveThroughPicker();
+}
+
+bool CMainDialog::SaveThroughPicker() {
     CFilePicker picker(kSaveCharacterPicker);
-    if (picker.Run(Handle())) m_character.Save(picker.FullPath());
+    return picker.Run(Handle()) && SaveTo(picker.FullPath());
+}
+
+bool CMainDialog::SaveTo(const std::string& path) {
+    const FileOutcome outcome = SaveCharacterTo(m_character, path);
+    if (!outcome.succeeded) {
+        ShowError(outcome.message);
+        return false;
+    }
+    m_saved.MarkSaved(m_character, path);
+    return true;
+}
+
+void CMainDialog::ShowError(const std::string& message) {
+    MessageBoxA(Handle(), message.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
 
 void CMainDialog::OnNameChanged() {
     PullFields();
     m_character.SetCharacterName(m_characterName);
+    RecordChange("name");
 }
 
 void CMainDialog::OnNewAnimation() {
     CAnimationDialog dialog(m_character);
     dialog.SetInput(NewAnimationTemplate());
-    dialog.RunModal(Handle());  // however it closed, its contents are taken
+    // However it closed, its contents are taken; a dialog that could not open has none.
+    if (dialog.RunModal(Handle()) == -1) return;
     StoreNewAnimation(m_character, dialog.AnimationName(), dialog.EditedAnimation());
+    RecordChange();
     RefreshAnimationList();
 }
 
@@ -135,8 +218,9 @@ void CMainDialog::OnEditAnimation() {
     CAnimationDialog dialog(m_character);
     dialog.SetInput(*animation);
     dialog.SetAnimationName(*name);
-    dialog.RunModal(Handle());
+    if (dialog.RunModal(Handle()) == -1) return;  // the animation stays as it was
     StoreEditedAnimation(m_character, *name, dialog.AnimationName(), dialog.EditedAnimation());
+    RecordChange();
     RefreshAnimationList();
 }
 
@@ -144,6 +228,7 @@ void CMainDialog::OnDeleteAnimation() {
     const auto name = SelectedAnimation();
     if (!name) return;
     DeleteAnimation(m_character, *name);
+    RecordChange();
     RefreshAnimationList();
 }
 
@@ -152,5 +237,5 @@ void CMainDialog::OnPreview() {
     if (!name || m_character.FindAnimation(*name) == nullptr) return;
     CPreviewDialog dialog(m_character);
     dialog.SetAnimationName(*name);
-    dialog.RunModal(Handle());
+    if (dialog.RunModal(Handle()) == -1) return;  // the animation stays as it was
 }

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "CModalDialog.h"
+#include "CharacterDiff.h"
+#include "CharacterFile.h"
+#include "UndoHistory.h"
 
 class CCharacterModel;
 
@@ -20,7 +23,8 @@ protected:
     // Enter and Escape would end the program and lose the author's work.
     void OnOk() override {}
     void OnCancel() override {}
-    void OnClose() override { End(IDCANCEL); }
+    void OnClose() override;
+    bool OnShortcut(const MSG& message) override;
 
 private:
     void AddAboutItem();
@@ -35,8 +39,21 @@ private:
     void OnEditAnimation();
     void OnDeleteAnimation();
     void OnPreview();
+    // Asks "Save changes to NAME?" when the character changed; true when the caller may go on.
+    bool MayDiscardChanges();
+    // Saves to the character's file, or through the picker when it has none.
+    bool SaveCurrent();
+    bool SaveThroughPicker();
+    bool SaveTo(const std::string& path);
+    void ShowError(const std::string& message);
+    // The character is now a fresh start: nothing to save, nothing to undo.
+    void StartAfresh(std::optional<std::string> path);
+    void RecordChange(const std::string& mergeKey = std::string());
+    void StepHistory(bool back);
 
     CCharacterModel& m_character;
+    CSavedState m_saved;
+    CUndoHistory<CCharacterModel, CCharacterDiff> m_history;
     std::string m_characterName;
     HICON m_icon;  // shared resource icon: not destroyed
 };

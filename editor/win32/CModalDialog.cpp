@@ -22,6 +22,12 @@ bool AnswersDirectly(UINT message) {
     }
 }
 
+// Keys and wheel turns that reach the dialog or one of its controls.
+bool IsShortcutCandidate(const MSG& message, HWND dialog) {
+    if (message.message != WM_KEYDOWN && message.message != WM_MOUSEWHEEL) return false;
+    return message.hwnd == dialog || IsChild(dialog, message.hwnd);
+}
+
 }  // namespace
 
 INT_PTR CModalDialog::RunModal(HWND owner) {
@@ -54,6 +60,7 @@ void CModalDialog::RunLoop() {
             PostQuitMessage(static_cast<int>(message.wParam));  // for the loop outside this one
             break;
         }
+        if (IsShortcutCandidate(message, m_window) && OnShortcut(message)) continue;
         if (!IsDialogMessageA(m_window, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);

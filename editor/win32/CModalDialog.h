@@ -25,6 +25,9 @@ protected:
     virtual bool OnInitDialog() { return true; }
     // Messages other than WM_COMMAND and WM_CLOSE; true when handled, `result` being the answer.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    // A key press or wheel turn for the dialog or one of its controls, before the dialog
+    // manager sees it; true when it was a shortcut of the dialog's own, which is then consumed.
+    virtual bool OnShortcut(const MSG&) { return false; }
     // Enter, Escape and the close box.
     virtual void OnOk() { End(IDOK); }
     virtual void OnCancel() { End(IDCANCEL); }

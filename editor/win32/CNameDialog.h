@@ -10,6 +10,7 @@ public:
     const std::string& Name() const { return m_name; }
 
 protected:
+    bool OnInitDialog() override;
     void OnOk() override;
 
 private:

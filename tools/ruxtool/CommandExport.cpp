@@ -13,6 +13,7 @@
 #include "ModelJson.h"
 #include "ModelLoading.h"
 #include "PictureEncoder.h"
+#include "PictureHeaderJson.h"
 
 namespace {
 
@@ -52,12 +53,26 @@ std::optional<PictureMap> EncodePictures(const CCharacterModel& model, std::stri
     return pictures;
 }
 
+// Beside "image", the header values its PNG cannot hold, where the picture has any.
+void AddPictureHeaders(const CCharacterModel& model, Json& manifest) {
+    size_t animationIndex = 0;
+    for (const auto& entry : model.Animations()) {
+        Json& frames = manifest["animations"][animationIndex++]["frames"];
+        for (size_t i = 0; i < entry.second.frames.size(); ++i) {
+            Json header = PictureHeaderToJson(entry.second.frames[i].image);
+            if (!header.is_null()) frames[i]["header"] = std::move(header);
+        }
+    }
+}
+
 Json ManifestOf(const CCharacterModel& model, const PictureMap& pictures) {
-    return ModelToJson(model, [&pictures](const std::string& animation, size_t frame, const CBryDIB&) -> Json {
+    Json manifest = ModelToJson(model, [&pictures](const std::string& animation, size_t frame, const CBryDIB&) -> Json {
         const auto found = pictures.find({animation, frame});
         if (found == pictures.end()) return nullptr;
         return found->second.fileName;
     });
+    AddPictureHeaders(model, manifest);
+    return manifest;
 }
 
 // Writes the pictures and the manifest into the folder; the path that failed on error.

@@ -7,6 +7,7 @@
 
 #include "Cp1252.h"
 #include "FloatText.h"
+#include "PictureHeaderJson.h"
 
 namespace {
 
@@ -89,25 +90,39 @@ CFrame::OriginMap OriginsOf(const Json& value, const std::string& path) {
     return origins;
 }
 
-CBryDIB ImageOf(const Json& value, const std::string& path, const PictureSource& pictures) {
-    if (value.is_null()) return CBryDIB();
+// The header values the PNG could not hold, written into the decoded picture's block.
+void ApplyHeader(const Json* header, const std::string& path, std::vector<uint8_t>& block) {
+    if (header == nullptr) return;
+    const HeaderFault fault = ApplyPictureHeader(*header, block);
+    if (!fault.what.empty()) throw ManifestError(fault.key.empty() ? path : Child(path, fault.key), fault.what);
+}
+
+CBryDIB ImageOf(const Json& value, const std::string& path, const PictureSource& pictures, const Json* header,
+                const std::string& headerPath) {
+    if (value.is_null()) {
+        if (header != nullptr) throw ManifestError(headerPath, "needs a picture in \"image\"");
+        return CBryDIB();
+    }
     if (!value.is_string() || value.get<std::string>().empty() ||
         value.get<std::string>().find('\0') != std::string::npos)
         throw ManifestError(path, "must be a picture file name or null");
     DecodedPicture picture = pictures(value.get<std::string>());
     if (picture.block.empty()) throw ManifestError(path, picture.error);
+    ApplyHeader(header, headerPath, picture.block);
     return CBryDIB(std::move(picture.block));
 }
 
 CFrame FrameOf(const Json& value, const std::string& path, const PictureSource& pictures) {
-    RequireObject(value, path, {"shift", "anchor", "displayTime", "origins", "sound", "image"});
+    RequireObject(value, path, {"shift", "anchor", "displayTime", "origins", "sound", "image", "header"});
     CFrame frame;
     frame.shift = PairOf(Member(value, path, "shift"), Child(path, "shift"));
     frame.anchor = PairOf(Member(value, path, "anchor"), Child(path, "anchor"));
     frame.displayTime = U32Of(Member(value, path, "displayTime"), Child(path, "displayTime"));
     frame.origins = OriginsOf(Member(value, path, "origins"), Child(path, "origins"));
     frame.sound = TextOf(Member(value, path, "sound"), Child(path, "sound"));
-    frame.image = ImageOf(Member(value, path, "image"), Child(path, "image"), pictures);
+    const auto header = value.find("header");
+    frame.image = ImageOf(Member(value, path, "image"), Child(path, "image"), pictures,
+                          header != value.end() ? &*header : nullptr, Child(path, "header"));
     return frame;
 }
 

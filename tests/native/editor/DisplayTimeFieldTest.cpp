@@ -63,12 +63,28 @@ TEST(DisplayTimeField, ErasingShowsZeroAndLettersEndTheNumber) {
     EXPECT_EQ(h.Type("  7"), "7") << "leading blanks are skipped";
 }
 
-TEST(DisplayTimeField, NegativeNumbersAreStoredAsTheirBitPattern) {
+TEST(DisplayTimeField, NumbersThatAreNoDisplayTimeAreRefused) {
     FieldHarness h;
-    h.EditorSets(3);
-    EXPECT_EQ(h.Type("-5"), "-5");
+    h.frame.displayTime = 300;
+    h.EditorSets(300);
+    EXPECT_EQ(h.Type("-5"), "300") << "a negative number is refused: the stored time shows again";
+    EXPECT_EQ(h.frame.displayTime, 300u);
+    EXPECT_EQ(h.caret, 3u) << "the caret after the restored text";
+    EXPECT_EQ(h.Type("2147483648"), "300") << "one beyond 2^31 - 1 ms";
+    EXPECT_EQ(h.Type("99999999999999999999"), "300");
+    EXPECT_EQ(h.frame.displayTime, 300u);
+    EXPECT_EQ(h.Type("2147483647"), "2147483647") << "the largest display time is taken";
+    EXPECT_EQ(h.frame.displayTime, 2147483647u);
+    EXPECT_EQ(h.Type(""), "0") << "0 stays accepted";
+    EXPECT_EQ(h.frame.displayTime, 0u);
+    EXPECT_EQ(h.field.LastFieldValue(), 0);
+}
+
+TEST(DisplayTimeField, AStoredTimeBeyondTheRangeIsStillShownByTheEditor) {
+    FieldHarness h;
+    h.frame.displayTime = 0xFFFFFFFBu;  // as a file may hold it
+    EXPECT_EQ(h.EditorSets(h.frame.displayTime), "-5");
     EXPECT_EQ(h.frame.displayTime, 0xFFFFFFFBu);
-    EXPECT_EQ(DisplayTimeText(h.frame.displayTime), "-5") << "shown again as the negative number";
 }
 
 TEST(DisplayTimeField, EditorRewritesLeaveTheFramesValueAlone) {

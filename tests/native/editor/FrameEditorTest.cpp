@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FrameEditor.h"
+#include "PointMarks.h"
 #include "TestModels.h"
 
 namespace {
@@ -170,4 +171,39 @@ TEST(Dragging, NothingIsHitWithoutAPictureOrWithoutFrames) {
 TEST(FrameList, OneItemPerFrame) {
     EXPECT_EQ(EditorWith(3).FrameListItems(), (std::vector<std::string>{"Frame   0", "Frame   1", "Frame   2"}));
     EXPECT_TRUE(CFrameEditor().FrameListItems().empty());
+}
+
+TEST(Zoom, WholeStepsFromOneToEightTimes) {
+    CFrameEditor editor = EditorWith(1);
+    EXPECT_EQ(editor.Zoom(), 1) << "opens at 100 %";
+    EXPECT_FALSE(editor.ZoomOut());
+    for (int step = 2; step <= 8; ++step) {
+        EXPECT_TRUE(editor.ZoomIn());
+        EXPECT_EQ(editor.Zoom(), step);
+    }
+    EXPECT_FALSE(editor.ZoomIn()) << "800 % at most";
+    EXPECT_TRUE(editor.ZoomByWheel(-120));
+    EXPECT_EQ(editor.Zoom(), 7);
+    EXPECT_TRUE(editor.ResetZoom());
+    EXPECT_EQ(editor.Zoom(), 1);
+    EXPECT_TRUE(editor.ZoomByWheel(120));
+    EXPECT_EQ(editor.Zoom(), 2);
+}
+
+TEST(Zoom, PressesAndDragsAreInPicturePixels) {
+    CFrameEditor editor = EditorWith(1);
+    editor.CurrentFrame()->anchor = {5, 6};
+    editor.ZoomIn();
+    editor.ZoomIn();  // 300 %: the 20 x 20 picture is 60 x 60 at (20, 20)
+    EXPECT_EQ(CentredPicture(*editor.CurrentFrame(), kClient, kClient, 3).x, 20);
+    EXPECT_FALSE(editor.Press(25, 26, kClient, kClient, "Pip")) << "where the anchor is at 100 %";
+    ASSERT_TRUE(editor.Press(35, 38, kClient, kClient, "Pip")) << "20 + 3 * 5, 20 + 3 * 6";
+    editor.MoveTo(41, 35, "Pip");
+    editor.Release();
+    EXPECT_FLOAT_EQ(editor.Animation().frames[0].anchor.x, 7.0f);
+    EXPECT_FLOAT_EQ(editor.Animation().frames[0].anchor.y, 5.0f);
+    editor.Nudge(1, 0, "Pip");
+    EXPECT_FLOAT_EQ(editor.Animation().frames[0].anchor.x, 8.0f) << "an arrow moves one picture pixel";
+    const auto marks = PointMarks(editor.Animation().frames[0], "Pip", kClient, kClient, 3);
+    EXPECT_EQ(marks[0].box.right - marks[0].box.left, 10) << "the ring keeps its size";
 }

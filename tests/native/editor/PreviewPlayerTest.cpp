@@ -1,6 +1,8 @@
 // The preview player, stepped with a fake clock, and the preview area's position rules.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "CCharacterModel.h"
 #include "CPreviewPlayer.h"
 #include "PreviewArea.h"
@@ -56,6 +58,26 @@ TEST(PreviewPlayer, TheAnimationRepeats) {
     EXPECT_EQ(p.player.FrameIndex(), 0u);
     EXPECT_FLOAT_EQ(p.player.Position().x, 2 * 7 + 0.5f * 3);
     EXPECT_EQ(p.player.TakePendingSound(), std::optional<std::string>("step.wav"));
+}
+
+TEST(PreviewPlayer, ALongPauseSkipsWholePassesAtOnce) {
+    // 3 ms a pass; the machine slept for 4 billion ticks: about 1.3 billion passes to catch up.
+    Preview p({Frame(2, 0, 1, "step.wav"), Frame(0, 1, 2)}, 0);
+    const auto before = std::chrono::steady_clock::now();
+    ASSERT_TRUE(p.player.Update(3999999999u));  // whole passes only
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1)) << "passes were stepped one by one";
+    EXPECT_EQ(p.player.FrameIndex(), 0u);
+    EXPECT_FLOAT_EQ(p.player.Position().x, 2.0f * 1333333333);
+    EXPECT_EQ(p.player.TakePendingSound(), std::optional<std::string>("step.wav"));
+
+    Preview q({Frame(2, 0, 1, "step.wav"), Frame(0, 4, 2)}, 500);
+    ASSERT_TRUE(q.player.Update(500 + 3000000 + 2));  // a million passes, frame 0 and half of frame 1
+    EXPECT_EQ(q.player.FrameIndex(), 1u);
+    EXPECT_FLOAT_EQ(q.player.Position().x, 2.0f * 1000001);
+    EXPECT_FLOAT_EQ(q.player.Position().y, 4.0f * 1000000 + 2.0f);
+    EXPECT_FLOAT_EQ(q.player.AppliedMovement().y, 2.0f);
+    ASSERT_TRUE(q.player.Update(500 + 3000000 + 3));
+    EXPECT_FLOAT_EQ(q.player.Position().y, 4.0f * 1000001) << "the frame's shift is added exactly once";
 }
 
 TEST(PreviewPlayer, TheTickCounterMayWrap) {

@@ -83,7 +83,9 @@ TEST_F(NewAnimation, ADigitTypedIntoTheLoneZeroReplacesIt) {
     SetText(w.displayTime, "12ab");
     EXPECT_EQ(Text(w.displayTime), "12");
     SetText(w.displayTime, "-5");
-    EXPECT_EQ(Text(w.displayTime), "-5");
+    EXPECT_EQ(Text(w.displayTime), "12") << "a negative number is refused";
+    SetText(w.displayTime, "4294967295");
+    EXPECT_EQ(Text(w.displayTime), "12") << "so is one beyond 2^31 - 1 ms";
 }
 
 TEST_F(NewAnimation, InsertAndDeleteFrames) {

@@ -109,6 +109,7 @@ TEST(MainDialog, EnterAndEscapeLeaveItOpenAndTheCloseBoxEndsIt) {
     EXPECT_FALSE(tarvel.HasEnded(300)) << "Enter or Escape ended the program";
     EXPECT_TRUE(IsWindowVisible(main));
     PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(AnswerSaveChanges(tarvel, IDNO), "Save changes to x?") << "the typed name is a change";
     EXPECT_TRUE(tarvel.HasEnded(5000)) << "the close box ends the program";
     EXPECT_EQ(tarvel.ExitCode(), 0u);
 }

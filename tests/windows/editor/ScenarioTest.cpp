@@ -214,6 +214,7 @@ TEST(Scenario, ACancelledLoadLeavesTheCharacterAlone) {
     SetItemText(w.dialog, 1010, "Run");
     ASSERT_TRUE(CloseDialog(w.dialog));
     PostClick(tarvel.MainDialog(), 1003);
+    EXPECT_EQ(AnswerSaveChanges(tarvel, IDNO), "Save changes to Cat?");
     CancelPicker(tarvel.ProcessId(), tarvel.MainDialog(), "Open");
     SendMessageA(tarvel.MainDialog(), WM_NULL, 0, 0);
     EXPECT_EQ(ItemText(tarvel.MainDialog(), 1000), "Cat");
@@ -237,7 +238,9 @@ TEST(Scenario, DeleteSelectsTheNewLastAnimationAndNewClearsAll) {
     EXPECT_EQ(ListIndexOf(list, last), -1);
     EXPECT_EQ(ListItems(list).size(), 2u);
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1) << "the new last item";
-    Click(main, 1001);
+    PostClick(main, 1001);
+    EXPECT_EQ(AnswerSaveChanges(tarvel, IDNO), "Save changes to rich.rux?");
+    SendMessageA(main, WM_NULL, 0, 0);
     EXPECT_TRUE(ListItems(list).empty());
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
     EXPECT_EQ(ItemText(main, 1000), "");

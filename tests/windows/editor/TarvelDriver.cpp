@@ -75,6 +75,11 @@ TarvelProcess::~TarvelProcess() {
     }
     if (!HasEnded(0)) {
         PostMessageA(m_mainDialog, WM_CLOSE, 0, 0);
+        // Unsaved changes are asked about first: the test's work is not kept.
+        HWND question = nullptr;
+        const auto asked = [&] { return (question = FindDialog(ProcessId(), "TarvelBall", m_mainDialog)) != nullptr; };
+        WaitUntil([&] { return HasEnded(0) || asked(); }, 5000);
+        if (question != nullptr) PostMessageA(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
         if (!HasEnded(5000)) TerminateProcess(m_info.hProcess, 99);
     }
     CloseHandle(m_info.hThread);
@@ -174,6 +179,52 @@ void CancelPicker(DWORD processId, HWND owner, const std::string& caption) {
     PostMessageA(GetDlgItem(picker, IDCANCEL), BM_CLICK, 0, 0);
     if (!WaitUntil([&] { return !IsWindow(picker); }))
         throw std::runtime_error("the \"" + caption + "\" picker did not close");
+}
+
+std::string MessageText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+
+std::string AnswerSaveChanges(const TarvelProcess& tarvel, int answer) {
+    HWND question = WaitForDialog(tarvel.ProcessId(), "TarvelBall", tarvel.MainDialog());
+    if (question == nullptr) return "";
+    const std::string text = MessageText(question);
+    PostMessageA(GetDlgItem(question, answer), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(question); });
+    return text;
+}
+
+void PressKeys(HWND window, std::initializer_list<WORD> keys, HWND focus) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
+    if (focus != nullptr) {
+        const DWORD thread = GetWindowThreadProcessId(focus, nullptr);
+        AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+        SetFocus(focus);
+        AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+    }
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(100);
+    SendMessageA(window, WM_NULL, 0, 0);
+}
+
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 
 RECT ChildRect(HWND dialog, HWND child) {

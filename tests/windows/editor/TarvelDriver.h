@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,18 @@ int ListIndexOf(HWND listBox, const std::string& item);
 // OK button (or Cancel), and waits until the picker has gone.
 void AnswerPicker(DWORD processId, HWND owner, const std::string& caption, const std::string& path);
 void CancelPicker(DWORD processId, HWND owner, const std::string& caption);
+
+// The text of a message box (its static control).
+std::string MessageText(HWND box);
+// Waits for "Save changes to NAME?" over the main dialog and presses IDYES, IDNO or IDCANCEL
+// without waiting for what that does; returns the question ("" when none came).
+std::string AnswerSaveChanges(const TarvelProcess& tarvel, int answer);
+
+// Presses the keys together through the system (the first ones held, e.g. VK_CONTROL) while
+// the window's top-level window is in front with the focus on `focus` (when given).
+void PressKeys(HWND window, std::initializer_list<WORD> keys, HWND focus = nullptr);
+// The window with the keyboard focus in the thread.
+HWND FocusOf(DWORD threadId);
 
 // Rectangle of a child in its dialog's client coordinates.
 RECT ChildRect(HWND dialog, HWND child);

@@ -1,0 +1,29 @@
+#pragma once
+// The editor's keys, from the platform's virtual-key codes (which the portable code names by
+// value): the Ctrl shortcuts and the arrow keys that move the selected point.
+#include <optional>
+
+#include "PointF.h"
+
+enum class EditorShortcut {
+    None,
+    Save,       // Ctrl+S
+    Open,       // Ctrl+O
+    New,        // Ctrl+N
+    Undo,       // Ctrl+Z
+    Redo,       // Ctrl+Y, Ctrl+Shift+Z
+    ZoomIn,     // Ctrl + '+' (main keyboard or keypad)
+    ZoomOut,    // Ctrl + '-'
+    ZoomReset,  // Ctrl + '0'
+};
+
+struct KeyModifiers {
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+};
+
+EditorShortcut ShortcutForKey(int virtualKey, KeyModifiers modifiers);
+
+// An arrow key moves by one pixel, with Shift by ten; other keys (or with Ctrl or Alt) do not.
+std::optional<PointF> NudgeForKey(int virtualKey, KeyModifiers modifiers);
