@@ -76,7 +76,7 @@ class EventConnection {
 public:
     EventConnection(IUnknown* source, IDispatch* sink) {
         IConnectionPointContainerPtr container(source);
-        if (container == nullptr) return;
+        if (!container) return;
         if (FAILED(container->FindConnectionPoint(__uuidof(vge::_ICharacterEvents), &m_point))) return;
         if (FAILED(m_point->Advise(sink, &m_cookie))) m_cookie = 0;
     }
