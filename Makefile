@@ -5,7 +5,7 @@ JOBS ?= 2
 # A test that fails runs once more (Wine and Xvfb on a loaded machine now and then drop an
 # input or a window message); the first failure stays in the log all the same.
 WINDOWS_CTEST = --repeat until-pass:2
-.PHONY: demo package windows32 test-windows32 test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
+.PHONY: demo package package32 windows32 test-windows32 test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
 
 deps:
 	@tools/install-deps.sh
@@ -35,6 +35,10 @@ windows32:
 	@tools/install-deps.sh --wine32
 	cmake --preset windows32
 	cmake --build --preset windows32 -j $(JOBS)
+
+# The 32-bit Windows ZIP: build/windows32/package/VimroGE-<version>-win32.zip.
+package32: windows32
+	cd build/windows32 && cpack -G ZIP
 
 test-windows32: windows32
 	ctest --preset windows32 $(WINDOWS_CTEST); status=$$?; cmake/wine-stop.sh build/windows32/wine; exit $$status

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The Windows ZIP as a user meets it, in a fresh Wine prefix: unpacked, register.cmd,
-# install-character.vbs on the samples, a script client that loads and plays the characters;
-# then remove-character.vbs, unregister.cmd, and the same for the per-user registration.
-#   package-test.sh BUILD_DIR CPACK_COMMAND CLIENT_SCRIPT PLATFORM
+# install-character.vbs on the samples, a script client that loads and plays the characters,
+# the SDK's example client built from the package's sdk folder alone and run; then
+# remove-character.vbs, unregister.cmd, and the same for the per-user registration.
+#   package-test.sh BUILD_DIR CPACK_COMMAND CLIENT_SCRIPT PLATFORM C_COMPILER CXX_COMPILER
 # Prints "PACKAGE TEST PASSED" at the end, "FAIL: ..." for the first step that failed.
 set -u
-build=$1 cpack=$2 client=$3 platform=$4
+build=$1 cpack=$2 client=$3 platform=$4 cc=$5 cxx=$6
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$build/package-test
 runner=$root/cmake/wine-run.sh
@@ -14,7 +15,7 @@ mkdir -p "$work"
 export VIMRO_WINE_STATE=$work/wine
 [ "$platform" = win32 ] && export VIMRO_WINEARCH=win32
 # The prefix is large: only the logs stay.
-trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"; rm -rf "$work/wine" "$work/unpacked"' EXIT
+trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"; rm -rf "$work/wine" "$work/unpacked" "$work/example"' EXIT
 
 fail() {
   echo "FAIL: $*"
@@ -58,6 +59,25 @@ grep -q '^installed Ball from' "$work/install.log" || fail "Ball was not install
 step "a script client loads and plays them"
 run client.log cscript //nologo "$(winpath "$client")"
 grep -q 'ALL CHECKS PASSED' "$work/client.log" || fail "the script client's checks"
+step "the SDK's example client, built from the package alone"
+sdk=$folder/sdk
+for file in VimroGE.idl VimroGE.h VimroGE_i.c VimroGE.tlb examples/CMakeLists.txt examples/WalkClient.cpp \
+  examples/WalkClientImport.cpp; do
+  [ -f "$sdk/$file" ] || fail "the package has no sdk/$file"
+done
+example=$work/example
+cmake -S "$sdk/examples" -B "$example" -G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_C_COMPILER="$cc" \
+  -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+  >"$work/example-configure.log" 2>&1 || { cat "$work/example-configure.log"; fail "configuring the SDK example"; }
+cmake --build "$example" >"$work/example-build.log" 2>&1 || { cat "$work/example-build.log"; fail "building the SDK example"; }
+# The compiler saw the sdk folder and nothing else of ours.
+includes=$(grep -oE -- '(-I|-isystem )[^ "]+' "$example/compile_commands.json" | sed -E 's/^(-I|-isystem )//' | sort -u)
+[ "$includes" = "$sdk" ] || fail "the example's include paths are not the sdk folder alone: $includes"
+run example.log "$example/walk_client.exe" Pip || fail "the SDK example client failed"
+grep -q '^RequestStart(1)' "$work/example.log" || fail "the example's sink saw no RequestStart(1)"
+grep -q 'request 1 completed at x 420; the sink saw its completion' "$work/example.log" ||
+  fail "the example's walk did not end where it should, or its sink missed the completion"
+
 step "ruxtool.exe from the package"
 run ruxtool.log "$folder/ruxtool.exe" check "$(winpath "$folder/samples/Pip.rux")" || fail "ruxtool check"
 
