@@ -1,12 +1,14 @@
 #include "TickPlayback.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "CAnimationPlayer.h"
 #include "CCharacterModel.h"
 #include "CCharacterScene.h"
 #include "CRequestEngine.h"
 #include "CharacterMessages.h"
+#include "IntegerConversion.h"
 #include "RuntimeConstants.h"
 
 namespace {
@@ -26,9 +28,10 @@ public:
     void PlaySound(const std::string&) override {}
     void PresentBusy() override {
         m_scene.SaveBack();
+        // The surface is drawn at the frame rectangle's top-left; beyond its size nothing shows.
         const FrameRectangle& rect = m_scene.Rect();
-        const ScreenRect shown{rect.left, rect.top, rect.left + std::min(rect.right - rect.left, kDrawingWidth),
-                               rect.top + std::min(rect.bottom - rect.top, kDrawingHeight)};
+        const ScreenRect shown{rect.left, rect.top, std::min(rect.right, SaturatingAdd(rect.left, kDrawingWidth)),
+                               std::min(rect.bottom, SaturatingAdd(rect.top, kDrawingHeight))};
         m_sink(m_scene.Back(), IsEmptyRect(shown) ? ScreenRect{} : shown);
         ++m_presented;
     }
