@@ -37,26 +37,26 @@ bool ReadSettings(const ParsedWords& words, ImportSettings& settings, std::strin
     settings.replace = words.flags.count("--replace") != 0;
     std::string textWhy;
     const auto name = ModelTextFromArgument(settings.animationArgument, textWhy);
-    if (!name) return why = "animation name: " + textWhy, false;
+    if (!name) return Refuse(why, "animation name: " + textWhy);
     settings.animationName = *name;
     for (const auto& [option, value] : words.values) {
         if (option == "--character") {
             settings.characterName = ModelTextFromArgument(value, textWhy);
-            if (!settings.characterName) return why = "--character: " + textWhy, false;
+            if (!settings.characterName) return Refuse(why, "--character: " + textWhy);
         } else if (option == "--time") {
             const auto time = ParseUnsigned(value, 0, UINT32_MAX);
-            if (!time) return why = "--time takes milliseconds from 0 to 4294967295, not '" + value + "'", false;
+            if (!time) return Refuse(why, "--time takes milliseconds from 0 to 4294967295, not '" + value + "'");
             settings.displayTime = *time;
         } else if (option == "--anchor" || option == "--shift") {
             const auto pair = ParseFloatPair(value);
-            if (!pair) return why = option + " takes X,Y (two numbers), not '" + value + "'", false;
+            if (!pair) return Refuse(why, option + " takes X,Y (two numbers), not '" + value + "'");
             (option == "--anchor" ? settings.anchor.emplace() : settings.shift) = PointF{pair->first, pair->second};
         } else if (option == "--grid") {
             settings.grid = ParseGrid(value, kMaxPictureDimension);
-            if (!settings.grid) return why = "--grid takes COLUMNSxROWS (for example 4x2), not '" + value + "'", false;
+            if (!settings.grid) return Refuse(why, "--grid takes COLUMNSxROWS (for example 4x2), not '" + value + "'");
         }
     }
-    if (settings.grid && settings.sources.size() != 1) return why = "--grid takes exactly one picture", false;
+    if (settings.grid && settings.sources.size() != 1) return Refuse(why, "--grid takes exactly one picture");
     return true;
 }
 
@@ -67,12 +67,18 @@ std::optional<CCharacterModel> ModelToChange(const ImportSettings& settings, std
         CCharacterModel model;
         std::optional<std::string> name = settings.characterName;
         if (!name) name = ModelTextFromArgument(std::filesystem::path(settings.file).stem().string(), why);
-        if (!name) return why = settings.file + ": character name: " + why, std::nullopt;
+        if (!name) {
+            why = settings.file + ": character name: " + why;
+            return std::nullopt;
+        }
         model.SetCharacterName(*name);
         return model;
     }
     LoadedModel loaded = LoadModelFile(settings.file);
-    if (!loaded.complete) return why = LoadFailureText(settings.file, loaded), std::nullopt;
+    if (!loaded.complete) {
+        why = LoadFailureText(settings.file, loaded);
+        return std::nullopt;
+    }
     if (settings.characterName) loaded.model.SetCharacterName(*settings.characterName);
     return std::move(loaded.model);
 }

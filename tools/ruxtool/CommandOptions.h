@@ -20,6 +20,12 @@ struct ParsedWords {
 
 ParsedWords ParseWords(const std::vector<std::string>& words, const OptionSpec& spec);
 
+// Sets why and gives false: the end of a check that failed.
+inline bool Refuse(std::string& why, std::string text) {
+    why = std::move(text);
+    return false;
+}
+
 // "X,Y" as two finite floats.
 std::optional<std::pair<float, float>> ParseFloatPair(const std::string& text);
 // "X,Y" as two integers within +-2^31.

@@ -58,19 +58,19 @@ bool ReadSettings(const ParsedWords& words, RenderSettings& settings, std::strin
     settings.look.transparent = words.flags.count("--transparent") != 0;
     std::string textWhy;
     const auto name = ModelTextFromArgument(settings.animationArgument, textWhy);
-    if (!name) return why = "animation name: " + textWhy, false;
+    if (!name) return Refuse(why, "animation name: " + textWhy);
     settings.request.animationName = *name;
     for (const auto& [option, value] : words.values) {
         if (option == "--to") {
             settings.request.destination = ParseIntPair(value);
-            if (!settings.request.destination) return why = "--to takes X,Y (two whole numbers), not '" + value + "'", false;
+            if (!settings.request.destination) return Refuse(why, "--to takes X,Y (two whole numbers), not '" + value + "'");
         } else if (option == "--seconds") {
             const auto ticks = TicksOfSeconds(value);
-            if (!ticks) return why = "--seconds takes a number above 0 and at most 600, not '" + value + "'", false;
+            if (!ticks) return Refuse(why, "--seconds takes a number above 0 and at most 600, not '" + value + "'");
             settings.request.maxTicks = *ticks;
         } else if (option == "--background") {
             const auto colour = ParseRgbHex(value);
-            if (!colour) return why = "--background takes RRGGBB in hex (for example FFFFFF), not '" + value + "'", false;
+            if (!colour) return Refuse(why, "--background takes RRGGBB in hex (for example FFFFFF), not '" + value + "'");
             settings.look.background = *colour;
         }
     }
