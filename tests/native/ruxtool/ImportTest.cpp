@@ -101,6 +101,26 @@ TEST(ruxtool_Import, GifFramesAreComposedAsViewersShowThemWithTheirDelays) {
     }
 }
 
+TEST(ruxtool_Import, InterlacedGifRowsComeBackInTheirPlaces) {
+    if (!GifSupported()) GTEST_SKIP() << "built without giflib";
+    TempDir dir;
+    // 2 x 9, interlaced (rows stored 0 8 | 4 | 2 6 | 1 3 5 7), written by another encoder;
+    // rows from the top: red, green, blue, white, black, red, green, blue, white.
+    WriteBytes(dir.File("rows.gif"),
+               {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x02, 0x00, 0x09, 0x00, 0xf2, 0x04, 0x00, 0x00, 0x00, 0x00, 0xff,
+                0x00, 0x00, 0x00, 0xff, 0x00, 0x00, 0x00, 0xff, 0xff, 0xff, 0xff, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x02,
+                0x00, 0x09, 0x00, 0x40, 0x03, 0x09, 0x18, 0x41, 0x04, 0x30, 0x43, 0x48, 0xc1, 0x14, 0x4c, 0x00, 0x3b});
+    ASSERT_EQ(RunTool({"import", dir.File("rows.rux"), "Rows", dir.File("rows.gif")}).exitCode, 0);
+    const CCharacterModel model(dir.File("rows.rux"));
+    const auto& frames = Imported(model, "Rows").frames;
+    ASSERT_EQ(frames.size(), 1u);
+    std::vector<uint32_t> expected;
+    for (uint32_t row : {kRed, kGreen, kBlue, kWhite, 0u, kRed, kGreen, kBlue, kWhite}) expected.insert(expected.end(), 2, row);
+    EXPECT_EQ(FrameColours(frames[0]), expected);
+    EXPECT_EQ(frames[0].displayTime, 100u);  // a delay of 0 takes --time
+}
+
 TEST(ruxtool_Import, GridCutsCellsRowByRowAndRefusesGridsThatDoNotDivide) {
     TempDir dir;
     // A 6 x 4 sheet of 2 x 2 cells, each cell one colour: cell (column, row) = 10 * column + row.
