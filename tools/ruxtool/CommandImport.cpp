@@ -50,7 +50,12 @@ bool ReadSettings(const ParsedWords& words, ImportSettings& settings, std::strin
         } else if (option == "--anchor" || option == "--shift") {
             const auto pair = ParseFloatPair(value);
             if (!pair) return Refuse(why, option + " takes X,Y (two numbers), not '" + value + "'");
-            (option == "--anchor" ? settings.anchor.emplace() : settings.shift) = PointF{pair->first, pair->second};
+            const PointF point{pair->first, pair->second};
+            if (option == "--anchor") {
+                settings.anchor = point;
+            } else {
+                settings.shift = point;
+            }
         } else if (option == "--grid") {
             settings.grid = ParseGrid(value, kMaxPictureDimension);
             if (!settings.grid) return Refuse(why, "--grid takes COLUMNSxROWS (for example 4x2), not '" + value + "'");

@@ -10,6 +10,7 @@
 #include "FileBytes.h"
 #include "FileReplace.h"
 #include "FilmStrip.h"
+#include "GifDecoder.h"
 #include "GifFilm.h"
 #include "ModelLoading.h"
 #include "PictureDecoder.h"
@@ -134,6 +135,10 @@ int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ost
     std::string why;
     if (!ReadSettings(parsed, settings, why)) {
         err << "ruxtool render: " << why << '\n';
+        return kExitFailure;
+    }
+    if (settings.kind == FilmKind::kGif && !GifSupported()) {
+        err << settings.output << ": this ruxtool is built without GIF support (giflib)\n";
         return kExitFailure;
     }
     const LoadedModel loaded = LoadModelFile(settings.file);
