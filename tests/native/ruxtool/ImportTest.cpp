@@ -222,4 +222,16 @@ TEST(ruxtool_Import, GifsWithAHugeCanvasOrAFrameOutsideItAreRefused) {
     ExpectRefusedUntouched({"import", file, "A", dir.File("cut.gif")}, file, 1, "cut.gif");
 }
 
+TEST(ruxtool_Import, BuildsWithoutGiflibRefuseGifsAndWriteNothing) {
+    if (GifSupported()) GTEST_SKIP() << "built with giflib";
+    TempDir dir;
+    WriteBytes(dir.File("a.gif"), {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B});
+    ExpectRefusedUntouched({"import", dir.File("a.rux"), "A", dir.File("a.gif")}, dir.File("a.rux"), 1,
+                           "without GIF support");
+    WritePng(dir.File("a.png"), 1, 1, 3, {1, 2, 3});
+    ASSERT_EQ(RunTool({"import", dir.File("a.rux"), "A", dir.File("a.png")}).exitCode, 0);
+    ExpectRefusedUntouched({"render", dir.File("a.rux"), "A", dir.File("a-film.gif")}, dir.File("a-film.gif"), 1,
+                           "without GIF support");
+}
+
 }  // namespace
