@@ -112,7 +112,7 @@ size_t OversizedFrames(const std::vector<SourceFrame>& frames) {
 
 int RunImport(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     const ParsedWords parsed =
-        ParseWords(words, OptionSpec{{"--character", "--time", "--anchor", "--shift", "--grid"}, {"--replace"}});
+        ParseWords(words, KnownOptions{{"--character", "--time", "--anchor", "--shift", "--grid"}, {"--replace"}});
     if (!parsed.error.empty() || parsed.operands.size() < 3) {
         err << "ruxtool import: " << (parsed.error.empty() ? "expected FILE.rux ANIMATION SOURCE..." : parsed.error)
             << " (usage: " << kImportUsage << ")\n";

@@ -47,7 +47,7 @@ std::optional<std::pair<std::string, std::string>> SplitOnce(const std::string& 
 
 }  // namespace
 
-ParsedWords ParseWords(const std::vector<std::string>& words, const OptionSpec& spec) {
+ParsedWords ParseWords(const std::vector<std::string>& words, const KnownOptions& known) {
     ParsedWords parsed;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -58,9 +58,9 @@ ParsedWords ParseWords(const std::vector<std::string>& words, const OptionSpec& 
         const bool seen = parsed.values.count(word) != 0 || parsed.flags.count(word) != 0;
         if (seen) {
             parsed.error = word + " given twice";
-        } else if (spec.flags.count(word) != 0) {
+        } else if (known.flags.count(word) != 0) {
             parsed.flags.insert(word);
-        } else if (spec.withValue.count(word) == 0) {
+        } else if (known.withValue.count(word) == 0) {
             parsed.error = "unknown option " + word;
         } else if (i + 1 == words.size()) {
             parsed.error = word + " needs a value";

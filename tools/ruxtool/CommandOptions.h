@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct OptionSpec {
+struct KnownOptions {
     std::set<std::string> withValue;  // "--time" takes the next word as its value
     std::set<std::string> flags;      // "--replace" stands alone
 };
@@ -18,7 +18,7 @@ struct ParsedWords {
     std::string error;  // an unknown option, a missing value or an option given twice
 };
 
-ParsedWords ParseWords(const std::vector<std::string>& words, const OptionSpec& spec);
+ParsedWords ParseWords(const std::vector<std::string>& words, const KnownOptions& known);
 
 // Sets why and gives false: the end of a check that failed.
 inline bool Refuse(std::string& why, std::string text) {

@@ -123,7 +123,7 @@ bool WriteOutput(const std::string& path, const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-    const ParsedWords parsed = ParseWords(words, OptionSpec{{"--to", "--seconds", "--background"}, {"--transparent"}});
+    const ParsedWords parsed = ParseWords(words, KnownOptions{{"--to", "--seconds", "--background"}, {"--transparent"}});
     std::string usageError = parsed.error;
     if (usageError.empty() && parsed.operands.size() != 3) usageError = "expected FILE.rux ANIMATION OUT.gif|OUT.png";
     if (usageError.empty() && !KindOf(parsed.operands[2])) usageError = "the output must end in .gif or .png";
