@@ -5,7 +5,7 @@ JOBS ?= 2
 # A test that fails runs once more (Wine and Xvfb on a loaded machine now and then drop an
 # input or a window message); the first failure stays in the log all the same.
 WINDOWS_CTEST = --repeat until-pass:2
-.PHONY: demo package package32 windows32 test-windows32 test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
+.PHONY: demo package package32 sample-gifs windows32 test-windows32 test deps native windows native-release test-native test-windows bench clean fuzz test-fuzz test-tsan
 
 deps:
 	@tools/install-deps.sh
@@ -24,6 +24,12 @@ native-release: deps
 
 demo: windows
 	@tools/demo.sh
+
+# docs/images/samples/*.gif: every sample animation as ruxtool render plays it (docs/samples.md).
+sample-gifs: deps
+	cmake --preset native
+	cmake --build --preset native -j $(JOBS) --target ruxtool samples
+	tools/render-samples.sh build/native docs/images/samples
 
 # The Windows ZIP: build/windows/package/VimroGE-<version>-win64.zip.
 package: windows

@@ -9,10 +9,10 @@ build=${1:?usage: run-fuzzers.sh BUILD_DIR [SECONDS_EACH] [TARGET...]}
 seconds=${2:-60}
 shift $(( $# >= 2 ? 2 : 1 ))
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(rux picture manifest)
+[ ${#targets[@]} -eq 0 ] && targets=(rux picture manifest gif)
 
 # Inputs beyond these sizes add little: the seeds' first pieces are kept, the rest is cut.
-declare -A max_len=([rux]=131072 [picture]=65536 [manifest]=16384)
+declare -A max_len=([rux]=131072 [picture]=65536 [manifest]=16384 [gif]=65536)
 # Saved models go to a file per run; memory-backed when the machine has it.
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 passed=0

@@ -7,7 +7,7 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 packages=(
   build-essential cmake ninja-build pkg-config git
-  googletest libgtest-dev libbenchmark-dev libstb-dev nlohmann-json3-dev
+  googletest libgtest-dev libbenchmark-dev libstb-dev nlohmann-json3-dev libgif-dev
   mingw-w64 mingw-w64-tools wine wine64 libwine-dev
   xvfb xauth imagemagick
   clang libclang-rt-14-dev

@@ -1,5 +1,5 @@
 // Writes the seed corpora of the fuzz targets from the sample characters and small models:
-//   fuzz_seeds SAMPLES_DIR OUT_DIR   (OUT_DIR/rux, OUT_DIR/picture, OUT_DIR/manifest)
+//   fuzz_seeds SAMPLES_DIR OUT_DIR   (OUT_DIR/rux, OUT_DIR/picture, OUT_DIR/manifest, OUT_DIR/gif)
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +9,7 @@
 
 #include "CCharacterModel.h"
 #include "ModelJson.h"
+#include "SeedGifs.h"
 #include "SeedModels.h"
 #include "SeedPictures.h"
 
@@ -87,8 +88,8 @@ int main(int argc, char** argv) {
     }
     const fs::path samples = argv[1];
     const fs::path out = argv[2];
-    Writer rux{out / "rux"}, pictures{out / "picture"}, manifests{out / "manifest"};
-    for (const Writer* writer : {&rux, &pictures, &manifests}) {
+    Writer rux{out / "rux"}, pictures{out / "picture"}, manifests{out / "manifest"}, gifs{out / "gif"};
+    for (const Writer* writer : {&rux, &pictures, &manifests, &gifs}) {
         fs::remove_all(writer->folder);
         fs::create_directories(writer->folder);
     }
@@ -113,8 +114,15 @@ int main(int argc, char** argv) {
         pictures.Add(kind, ".dib");
     }
     for (const char* text : kManifests) manifests.Add(std::vector<uint8_t>(text, text + std::char_traits<char>::length(text)), ".json");
+    for (const std::vector<uint8_t>& gif : fuzz_seeds::MadeGifs()) gifs.Add(gif, ".gif");
+    for (const char* animation : {"Walk", "Bounce"}) {
+        const std::vector<uint8_t> gif =
+            fuzz_seeds::RenderedGif((samples / "Ball.rux").string(), animation, (out / "scratch.gif").string());
+        gifs.ok = !gif.empty() && gifs.ok;
+        gifs.Add(gif, ".gif");
+    }
     fs::remove(scratch);
-    std::printf("fuzz_seeds: %d .rux, %d picture, %d manifest seeds in %s\n", rux.count, pictures.count,
-                manifests.count, out.string().c_str());
-    return rux.ok && pictures.ok && manifests.ok ? 0 : 1;
+    std::printf("fuzz_seeds: %d .rux, %d picture, %d manifest, %d GIF seeds in %s\n", rux.count, pictures.count,
+                manifests.count, gifs.count, out.string().c_str());
+    return rux.ok && pictures.ok && manifests.ok && gifs.ok ? 0 : 1;
 }

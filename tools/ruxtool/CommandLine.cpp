@@ -10,10 +10,13 @@ namespace {
 
 using Operands = std::vector<std::string>;
 
+// Commands with options check their own words.
+constexpr size_t kOwnWords = static_cast<size_t>(-1);
+
 struct Command {
     const char* name;
     const char* operands;  // as shown in the usage
-    size_t operandCount;
+    size_t operandCount;   // or kOwnWords
     const char* summary;
     std::function<int(const Operands&, std::ostream&, std::ostream&)> run;
 };
@@ -30,6 +33,12 @@ const std::vector<Command>& CommandTable() {
          [](const Operands& o, std::ostream& out, std::ostream& err) { return RunExport(o[0], o[1], out, err); }},
         {"build", "MANIFEST OUT", 2, "write a character file from a manifest and its pictures",
          [](const Operands& o, std::ostream& out, std::ostream& err) { return RunBuild(o[0], o[1], out, err); }},
+        {"import", "FILE.rux ANIMATION SOURCE... [--grid CxR] [--time MS] [--anchor X,Y] [--shift X,Y] [--character NAME] [--replace]",
+         kOwnWords, "add an animation made from an animated GIF, a sprite sheet or pictures",
+         [](const Operands& o, std::ostream& out, std::ostream& err) { return RunImport(o, out, err); }},
+        {"render", "FILE.rux ANIMATION OUT.gif|OUT.png [--to X,Y] [--seconds S] [--background RRGGBB] [--transparent]",
+         kOwnWords, "play an animation as the engine does into an animated GIF or a PNG film strip",
+         [](const Operands& o, std::ostream& out, std::ostream& err) { return RunRender(o, out, err); }},
     };
     return commands;
 }
@@ -64,7 +73,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kExitUsage;
     }
     const Operands operands(args.begin() + 1, args.end());
-    if (operands.size() != command->operandCount) {
+    if (command->operandCount != kOwnWords && operands.size() != command->operandCount) {
         err << "ruxtool " << command->name << ": expected " << command->operands << " (usage: ruxtool "
             << command->name << ' ' << command->operands << ")\n";
         return kExitUsage;

@@ -2,6 +2,7 @@
 // The ruxtool commands. Each returns the process exit code and writes one line to err on failure.
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;  // the file is unreadable, broken or could not be written
@@ -17,3 +18,7 @@ int RunInfo(const std::string& file, std::ostream& out, std::ostream& err);
 int RunExport(const std::string& file, const std::string& folder, std::ostream& out, std::ostream& err);
 // A character file from a manifest and the pictures it names.
 int RunBuild(const std::string& manifest, const std::string& file, std::ostream& out, std::ostream& err);
+// Adds an animation made from source pictures; words are the operands and options.
+int RunImport(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+// Plays an animation tick by tick into an animated GIF or a PNG film strip.
+int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);

@@ -1,0 +1,156 @@
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+#include "CommandOptions.h"
+#include "Commands.h"
+#include "KeyedPicture.h"
+#include "ModelLoading.h"
+#include "PictureDecoder.h"
+#include "RuntimeConstants.h"
+#include "SourcePictures.h"
+
+namespace {
+
+const char* const kImportUsage = "ruxtool import FILE.rux ANIMATION SOURCE... [options]";
+
+struct ImportSettings {
+    std::string file;
+    std::string animationArgument;  // as given, for messages
+    std::string animationName;      // in the model's encoding
+    std::vector<std::string> sources;
+    std::optional<std::string> characterName;
+    uint32_t displayTime = 100;
+    std::optional<PointF> anchor;
+    PointF shift;
+    std::optional<std::pair<uint32_t, uint32_t>> grid;
+    bool replace = false;
+};
+
+// Reads the option values; false with why set for the first bad one.
+bool ReadSettings(const ParsedWords& words, ImportSettings& settings, std::string& why) {
+    settings.file = words.operands[0];
+    settings.animationArgument = words.operands[1];
+    settings.sources.assign(words.operands.begin() + 2, words.operands.end());
+    settings.replace = words.flags.count("--replace") != 0;
+    std::string textWhy;
+    const auto name = ModelTextFromArgument(settings.animationArgument, textWhy);
+    if (!name) return Refuse(why, "animation name: " + textWhy);
+    settings.animationName = *name;
+    for (const auto& [option, value] : words.values) {
+        if (option == "--character") {
+            settings.characterName = ModelTextFromArgument(value, textWhy);
+            if (!settings.characterName) return Refuse(why, "--character: " + textWhy);
+        } else if (option == "--time") {
+            const auto time = ParseUnsigned(value, 0, UINT32_MAX);
+            if (!time) return Refuse(why, "--time takes milliseconds from 0 to 4294967295, not '" + value + "'");
+            settings.displayTime = *time;
+        } else if (option == "--anchor" || option == "--shift") {
+            const auto pair = ParseFloatPair(value);
+            if (!pair) return Refuse(why, option + " takes X,Y (two numbers), not '" + value + "'");
+            const PointF point{pair->first, pair->second};
+            if (option == "--anchor") {
+                settings.anchor = point;
+            } else {
+                settings.shift = point;
+            }
+        } else if (option == "--grid") {
+            settings.grid = ParseGrid(value, kMaxPictureDimension);
+            if (!settings.grid) return Refuse(why, "--grid takes COLUMNSxROWS (for example 4x2), not '" + value + "'");
+        }
+    }
+    if (settings.grid && settings.sources.size() != 1) return Refuse(why, "--grid takes exactly one picture");
+    return true;
+}
+
+// The file's model, or a new one named after --character or the file; nullopt with why set.
+std::optional<CCharacterModel> ModelToChange(const ImportSettings& settings, std::string& why) {
+    std::error_code fault;
+    if (!std::filesystem::exists(settings.file, fault)) {
+        CCharacterModel model;
+        std::optional<std::string> name = settings.characterName;
+        if (!name) name = ModelTextFromArgument(std::filesystem::path(settings.file).stem().string(), why);
+        if (!name) {
+            why = settings.file + ": character name: " + why;
+            return std::nullopt;
+        }
+        model.SetCharacterName(*name);
+        return model;
+    }
+    LoadedModel loaded = LoadModelFile(settings.file);
+    if (!loaded.complete) {
+        why = LoadFailureText(settings.file, loaded);
+        return std::nullopt;
+    }
+    if (settings.characterName) loaded.model.SetCharacterName(*settings.characterName);
+    return std::move(loaded.model);
+}
+
+CAnimation AnimationOf(const std::vector<SourceFrame>& frames, const ImportSettings& settings) {
+    CAnimation animation;
+    for (const SourceFrame& source : frames) {
+        CFrame frame;
+        frame.image = CBryDIB(KeyedPictureBlock(source));
+        frame.anchor = settings.anchor.value_or(
+            PointF{static_cast<float>(source.width / 2), static_cast<float>(source.height)});
+        frame.shift = settings.shift;
+        frame.displayTime = source.delayMs != 0 ? source.delayMs : settings.displayTime;
+        animation.frames.push_back(std::move(frame));
+    }
+    return animation;
+}
+
+size_t OversizedFrames(const std::vector<SourceFrame>& frames) {
+    size_t count = 0;
+    for (const SourceFrame& frame : frames) count += frame.width > kDrawingWidth || frame.height > kDrawingHeight;
+    return count;
+}
+
+}  // namespace
+
+int RunImport(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    const ParsedWords parsed =
+        ParseWords(words, KnownOptions{{"--character", "--time", "--anchor", "--shift", "--grid"}, {"--replace"}});
+    if (!parsed.error.empty() || parsed.operands.size() < 3) {
+        err << "ruxtool import: " << (parsed.error.empty() ? "expected FILE.rux ANIMATION SOURCE..." : parsed.error)
+            << " (usage: " << kImportUsage << ")\n";
+        return kExitUsage;
+    }
+    ImportSettings settings;
+    std::string why;
+    if (!ReadSettings(parsed, settings, why)) {
+        err << "ruxtool import: " << why << '\n';
+        return kExitFailure;
+    }
+    std::optional<CCharacterModel> model = ModelToChange(settings, why);
+    if (!model) {
+        err << why << '\n';
+        return kExitFailure;
+    }
+    if (model->FindAnimation(settings.animationName) != nullptr && !settings.replace) {
+        err << settings.file << ": animation \"" << settings.animationArgument
+            << "\" already exists (--replace replaces it)\n";
+        return kExitFailure;
+    }
+    const SourceFrames sources = settings.grid
+                                     ? ReadSpriteSheet(settings.sources.front(), settings.grid->first, settings.grid->second)
+                                     : ReadPictureFiles(settings.sources);
+    if (sources.frames.empty()) {
+        err << sources.error << '\n';
+        return kExitFailure;
+    }
+    model->FileAnimation(settings.animationName, AnimationOf(sources.frames, settings));
+    if (!model->Save(settings.file)) {
+        err << settings.file << ": cannot write the file\n";
+        return kExitFailure;
+    }
+    if (const size_t oversized = OversizedFrames(sources.frames)) {
+        err << settings.file << ": warning: " << oversized << " of the frames are larger than " << kDrawingWidth << " x "
+            << kDrawingHeight << "; the desktop shows only the top-left " << kDrawingWidth << " x " << kDrawingHeight
+            << " pixels of each\n";
+    }
+    out << settings.file << ": " << settings.animationArgument << ": " << sources.frames.size() << " frames imported\n";
+    return kExitOk;
+}
