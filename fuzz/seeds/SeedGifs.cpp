@@ -13,17 +13,8 @@ namespace fuzz_seeds {
 namespace {
 
 GifFrameImage Frame(int left, int top, int width, std::vector<uint8_t> indices, GifDisposal disposal, int transparent) {
-    GifFrameImage frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = static_cast<int>(indices.size()) / width;
-    frame.indices = std::move(indices);
-    frame.colours = {0xFF0000, 0x00FF00, 0x0000FF, 0xAFAFAF};
-    frame.delayCentiseconds = 7;
-    frame.disposal = disposal;
-    frame.transparentIndex = transparent;
-    return frame;
+    return IndexedGifFrame(left, top, width, std::move(indices), {0xFF0000, 0x00FF00, 0x0000FF, 0xAFAFAF}, 7, disposal,
+                           transparent);
 }
 
 // 2 x 9, interlaced, from ImageMagick.

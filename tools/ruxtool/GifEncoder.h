@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 enum class GifDisposal { kKeep = 1, kClear = 2, kRestore = 3 };  // after the frame: leave, clear, put back
@@ -19,6 +20,23 @@ struct GifFrameImage {
     uint32_t delayCentiseconds = 10;
     GifDisposal disposal = GifDisposal::kKeep;
 };
+
+// A picture at (left, top) of the canvas whose rows, width indices each, are the indices.
+inline GifFrameImage IndexedGifFrame(int left, int top, int width, std::vector<uint8_t> indices,
+                                     std::vector<uint32_t> colours, uint32_t delayCentiseconds, GifDisposal disposal,
+                                     int transparentIndex) {
+    GifFrameImage frame;
+    frame.left = left;
+    frame.top = top;
+    frame.width = width;
+    frame.height = width > 0 ? static_cast<int>(indices.size()) / width : 0;
+    frame.indices = std::move(indices);
+    frame.colours = std::move(colours);
+    frame.delayCentiseconds = delayCentiseconds;
+    frame.disposal = disposal;
+    frame.transparentIndex = transparentIndex;
+    return frame;
+}
 
 class GifEncoder {
 public:

@@ -15,17 +15,8 @@ constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00, kWhite 
 
 GifFrameImage GifFrame(int left, int top, int width, std::vector<uint8_t> indices, uint32_t delay, GifDisposal disposal,
                        int transparent = -1) {
-    GifFrameImage frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = static_cast<int>(indices.size()) / width;
-    frame.indices = std::move(indices);
-    frame.colours = {kRed, kBlue, kGreen, kWhite};
-    frame.delayCentiseconds = delay;
-    frame.disposal = disposal;
-    frame.transparentIndex = transparent;
-    return frame;
+    return IndexedGifFrame(left, top, width, std::move(indices), {kRed, kBlue, kGreen, kWhite}, delay, disposal,
+                           transparent);
 }
 
 void WritePng(const std::string& path, int width, int height, int channels, std::vector<uint8_t> pixels) {
