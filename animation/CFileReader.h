@@ -33,6 +33,10 @@ public:
 
     uint64_t Offset() const { return m_offset; }
     uint64_t Remaining() const { return m_size > m_offset ? m_size - m_offset : 0; }
+    // The file holds more than the 256 MiB that are read of it: a whole-file reader refuses it.
+    bool IsCutShort() const { return m_cutShort; }
+    // Not opened because the path names a folder, a device or a pipe, not a file.
+    bool IsNotRegularFile() const { return m_notRegularFile; }
     // Offset of the transfer that first failed; meaningful once Good() is false.
     uint64_t FailureOffset() const { return m_failureOffset; }
 
@@ -50,6 +54,8 @@ private:
     const uint8_t* m_view = nullptr;  // bytes read instead of m_file when it is null
     bool m_good = false;
     uint64_t m_size = 0;
+    bool m_cutShort = false;
+    bool m_notRegularFile = false;
     uint64_t m_offset = 0;
     uint64_t m_failureOffset = 0;
     LoadTrace* m_trace = nullptr;

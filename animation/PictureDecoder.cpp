@@ -68,7 +68,9 @@ DecodedPicture DecodePictureBytes(const uint8_t* data, size_t size) {
 DecodedPicture DecodePictureFile(const std::string& path) {
     CFileReader reader(path);
     if (!reader.Good()) return Failure("cannot open " + path);
-    if (reader.Remaining() > kMaxPictureFileBytes) return Failure(path + " is too large for a picture");
+    if (reader.IsCutShort() || reader.Remaining() > kMaxPictureFileBytes) {
+        return Failure(path + " is too large for a picture");
+    }
     std::vector<uint8_t> bytes(static_cast<size_t>(reader.Remaining()));
     if (!reader.Read(bytes.data(), bytes.size())) return Failure("cannot read " + path);
     DecodedPicture picture = DecodePictureBytes(bytes.data(), bytes.size());

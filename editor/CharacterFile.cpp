@@ -19,6 +19,7 @@ std::string FileNameOf(const std::string& path) {
 
 FileOutcome LoadCharacterFrom(CCharacterModel& character, const std::string& path) {
     CFileReader reader(path);
+    if (reader.IsNotRegularFile()) return {false, OpenFailureText(path, "It is a folder or a device, not a file.")};
     if (!reader.Good()) return {false, OpenFailureText(path, SystemErrorText(LastSystemError()))};
     ClearCharacter(character);
     if (character.Load(reader)) return {true, std::string(), true};

@@ -120,8 +120,12 @@ void CFrameEditor::Release() {
     Record();
 }
 
+// An origin selected on another frame that this frame lacks is not made here by a key press:
+// the keys then move nothing.
 void CFrameEditor::Nudge(float dx, float dy, const std::string& characterName) {
-    if (CurrentFrame() == nullptr) return;
+    const CFrame* frame = CurrentFrame();
+    if (frame == nullptr) return;
+    if (!m_selectedPoint.empty() && frame->FindOrigin(m_selectedPoint) == nullptr) return;
     ApplyDrag(m_animation, m_current, m_selectedPoint.empty() ? characterName : m_selectedPoint, characterName, dx, dy);
     Record();
 }

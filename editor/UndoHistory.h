@@ -27,15 +27,21 @@ public:
 
     // Records how the document differs from the last record; false when it does not.
     bool Record(const Document& document, const std::string& mergeKey = std::string()) {
-        if (!mergeKey.empty() && mergeKey == m_lastKey && !m_undo.empty()) {
+        const bool merging = !mergeKey.empty() && mergeKey == m_lastKey && !m_undo.empty();
+        if (merging) {
             // Back to before the previous step of the same kind, so that both become one.
             m_undo.back().Undo(m_current);
             m_bytes -= m_undo.back().Bytes();
             m_undo.pop_back();
         }
         Diff step = Diff::Between(m_current, document);
+        if (step.IsEmpty()) {
+            // The key stays only while the step it names is the last one: a later change of
+            // that kind must never merge into an older step of another kind.
+            if (merging) m_lastKey.clear();
+            return false;
+        }
         m_lastKey = mergeKey;
-        if (step.IsEmpty()) return false;
         step.Redo(m_current);
         m_bytes += step.Bytes();
         m_undo.push_back(std::move(step));
@@ -54,6 +60,7 @@ public:
         Diff step = std::move(m_undo.back());
         m_undo.pop_back();
         m_bytes -= step.Bytes();
+        m_lastKey.clear();
         step.Undo(document);
         step.Undo(m_current);
         m_redo.push_back(std::move(step));

@@ -73,7 +73,8 @@ void CRequestEngine::Tick() {
 
 // Starts the front request; false when it completed at once because its animation is missing,
 // or was stopped while its partner was being hidden. Calls to the partner may handle messages
-// sent to this thread (a Stop among them), so no reference into the queue is held across them.
+// sent to this thread (a Stop or StopAll sent rather than posted among them), so no reference
+// into the queue is held across them.
 bool CRequestEngine::StartFront() {
     const int32_t id = m_queue.front().id;
     const std::string animationName = m_queue.front().animationName;

@@ -13,6 +13,7 @@
 #include "CCharacterModel.h"
 #include "CFileReader.h"
 #include "DibHeader.h"
+#include "PictureDecoder.h"
 #include "StreamTransfer.h"
 #include "TestModels.h"
 
@@ -166,8 +167,10 @@ TEST(FileInputs, OnlyRegularFilesAreReadAndNoneBeyond256MiB) {
     const std::string pipe = (folder / "pipe.rux").string();
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(CFileReader(pipe).IsNotRegularFile());
+    EXPECT_TRUE(CFileReader(folder.string()).IsNotRegularFile());
     EXPECT_FALSE(CFileReader(pipe).Good());
-    EXPECT_FALSE(CFileReader(folder.string()).Good());
+    EXPECT_FALSE(CFileReader((folder / "missing.rux").string()).IsNotRegularFile());
     EXPECT_FALSE(CCharacterModel(pipe).AnimationCount() > 0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 
@@ -177,6 +180,8 @@ TEST(FileInputs, OnlyRegularFilesAreReadAndNoneBeyond256MiB) {
     CFileReader reader(big);
     ASSERT_TRUE(reader.Good());
     EXPECT_EQ(reader.Remaining(), 256u * 1024u * 1024u);
+    EXPECT_TRUE(reader.IsCutShort());
+    EXPECT_NE(DecodePictureFile(big).error.find("too large"), std::string::npos) << "a picture is read whole or not at all";
     std::filesystem::remove_all(folder);
 }
 #endif

@@ -67,8 +67,11 @@ bool ReadSettings(const ParsedWords& words, ImportSettings& settings, std::strin
 
 // The file's model, or a new one named after --character or the file; nullopt with why set.
 std::optional<CCharacterModel> ModelToChange(const ImportSettings& settings, std::string& why) {
+    // Made new only when nothing is there: a path that cannot be looked at, or a link whose
+    // file is missing, is loaded (and refused) rather than overwritten.
     std::error_code fault;
-    if (!std::filesystem::exists(settings.file, fault)) {
+    const std::filesystem::file_status status = std::filesystem::symlink_status(settings.file, fault);
+    if (status.type() == std::filesystem::file_type::not_found) {
         CCharacterModel model;
         std::optional<std::string> name = settings.characterName;
         if (!name) name = ModelTextFromArgument(std::filesystem::path(settings.file).stem().string(), why);

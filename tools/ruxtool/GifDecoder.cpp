@@ -105,7 +105,9 @@ bool GifComposer::ReadImage() {
     const ColorMapObject* colours = desc.ColorMap != nullptr ? desc.ColorMap : m_gif.SColorMap;
     if (colours == nullptr) return Fail("frame " + std::to_string(number) + " has no colour table");
     if (number > m_limits.maxFrames) return Fail("more than " + std::to_string(m_limits.maxFrames) + " frames");
-    if (number * m_canvas.size() > m_limits.maxFrameBytes) {
+    // The budget holds the frames, the canvas they are composed on and its saved copy.
+    const size_t held = number + 1 + (m_control.DisposalMode == DISPOSE_PREVIOUS ? 1 : 0);
+    if (held * m_canvas.size() > m_limits.maxFrameBytes) {
         return Fail("the frames would take more than " + std::to_string(m_limits.maxFrameBytes >> 20) + " MiB");
     }
     const std::vector<uint8_t> before = m_control.DisposalMode == DISPOSE_PREVIOUS ? m_canvas : std::vector<uint8_t>();
@@ -171,6 +173,13 @@ GifPicture DecodeGif(const uint8_t* data, size_t size, const GifLimits& limits) 
     if (gif->SWidth <= 0 || gif->SHeight <= 0 || gif->SWidth > limits.maxSide || gif->SHeight > limits.maxSide) {
         picture.error = "GIF canvas " + std::to_string(gif->SWidth) + " x " + std::to_string(gif->SHeight) +
                         " is empty or larger than " + std::to_string(limits.maxSide) + " pixels on a side";
+        return picture;
+    }
+    // Checked before the canvas is made: a few bytes of header may claim a canvas of any size.
+    const uint64_t canvasBytes = uint64_t{static_cast<uint32_t>(gif->SWidth)} * static_cast<uint32_t>(gif->SHeight) * 4;
+    if (2 * canvasBytes > limits.maxFrameBytes) {
+        picture.error = "GIF canvas " + std::to_string(gif->SWidth) + " x " + std::to_string(gif->SHeight) +
+                        " would take more than " + std::to_string(limits.maxFrameBytes >> 20) + " MiB";
         return picture;
     }
     picture.width = gif->SWidth;

@@ -32,7 +32,7 @@ std::optional<std::vector<uint8_t>> ReadSourceFile(const std::string& path, std:
         why = path + ": cannot open the file";
         return std::nullopt;
     }
-    if (reader.Remaining() > kMaxSourceFileBytes) {
+    if (reader.IsCutShort() || reader.Remaining() > kMaxSourceFileBytes) {
         why = path + ": too large for a picture";
         return std::nullopt;
     }

@@ -17,8 +17,11 @@ DWORD Remaining(DWORD milliseconds, DWORD started) {
 
 }  // namespace
 
+// The wait wakes only for messages that arrive after the queue was last looked at, so those
+// already waiting are handled first.
 bool WaitHandlingSentMessages(HANDLE handle, DWORD milliseconds) {
     const DWORD started = GetTickCount();
+    HandleSentMessages();
     for (;;) {
         const DWORD result = MsgWaitForMultipleObjectsEx(1, &handle, Remaining(milliseconds, started),
                                                          QS_SENDMESSAGE, 0);

@@ -44,6 +44,10 @@ TEST(CharacterFile, ALoadThatCannotOpenKeepsTheCharacterAndSaysWhy) {
     EXPECT_EQ(outcome.message, OpenFailureText(path, SystemReasonFor(path, "rb")));
     EXPECT_FALSE(outcome.replaced);
     EXPECT_EQ(character, RichModel());
+    const std::string folder = TempFolder("load-folder");
+    EXPECT_EQ(LoadCharacterFrom(character, folder).message,
+              OpenFailureText(folder, "It is a folder or a device, not a file."));
+    EXPECT_EQ(character, RichModel());
 }
 
 TEST(CharacterFile, ALoadThatBreaksOffSaysWhereAndKeepsWhatWasRead) {

@@ -83,6 +83,20 @@ TEST(Undo, ArrowsMoveTheOriginLastPressedElseTheAnchor) {
     EXPECT_FLOAT_EQ(editor.Animation().frames[0].anchor.y, 0.0f);
 }
 
+TEST(Undo, ArrowsNeverMakeTheSelectedOriginOnAFrameWithoutIt) {
+    CFrameEditor editor = EditorWith(2);
+    editor.SelectFrame(1);
+    editor.Nudge(5, 0, "Pip");  // the anchor away from where the origin is put
+    editor.PutOrigin("Ball");
+    ASSERT_TRUE(editor.Press(38, 38, kClient, kClient, "Pip"));
+    editor.Release();
+    editor.SelectFrame(0);
+    const CAnimation before = editor.Animation();
+    ASSERT_EQ(before.frames[0].FindOrigin("Ball"), nullptr);
+    editor.Nudge(1, 0, "Pip");
+    EXPECT_EQ(editor.Animation(), before);
+}
+
 TEST(Undo, AHundredAndFiftyStepsGoBack) {
     CFrameEditor editor = EditorWith(1);
     const CAnimation start = editor.Animation();
@@ -157,4 +171,25 @@ TEST(Undo, CharacterChangesStepBackAndForth) {
         ASSERT_TRUE(history.Redo(character));
         EXPECT_EQ(character, states[i]) << i;
     }
+}
+
+// Typing that cancels itself out leaves no step, and the next typing of that kind does not
+// merge into the step before it (an edited animation would be undone with the name).
+TEST(Undo, TypingThatCancelsOutNeverMergesIntoAnOlderStep) {
+    CCharacterModel character = testing_models::RichModel();
+    const std::string originalName = character.CharacterName();
+    CUndoHistory<CCharacterModel, CCharacterDiff> history;
+    history.Reset(character);
+    StoreNewAnimation(character, "Jump", NewAnimationTemplate());
+    history.Record(character);
+    const CCharacterModel withJump = character;
+    character.SetCharacterName(originalName + "x");
+    history.Record(character, "name");
+    character.SetCharacterName(originalName);  // backspace
+    history.Record(character, "name");
+    character.SetCharacterName(originalName + "y");
+    history.Record(character, "name");
+    ASSERT_EQ(history.UndoSteps(), 2u);
+    ASSERT_TRUE(history.Undo(character));
+    EXPECT_EQ(character, withJump) << "only the name goes back";
 }

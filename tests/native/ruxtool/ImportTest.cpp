@@ -208,6 +208,12 @@ TEST(ruxtool_Import, GifsWithAHugeCanvasOrAFrameOutsideItAreRefused) {
     WriteBytes(dir.File("outside.gif"), outside);
     const std::string file = dir.File("g.rux");
     ExpectRefusedUntouched({"import", file, "A", dir.File("huge.gif")}, file, 1, "larger than 8192");
+    // 8000 x 8000: within the side limit, but its canvas and one frame would pass the budget.
+    std::vector<uint8_t> large = huge;
+    large[6] = large[8] = 0x40;
+    large[7] = large[9] = 0x1F;
+    WriteBytes(dir.File("large.gif"), large);
+    ExpectRefusedUntouched({"import", file, "A", dir.File("large.gif")}, file, 1, "8000 x 8000 would take more than");
     ExpectRefusedUntouched({"import", file, "A", dir.File("outside.gif")}, file, 1, "outside the 2 x 2 canvas");
     WriteBytes(dir.File("cut.gif"), std::vector<uint8_t>(outside.begin(), outside.begin() + 8));
     ExpectRefusedUntouched({"import", file, "A", dir.File("cut.gif")}, file, 1, "cut.gif");
