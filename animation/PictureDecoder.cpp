@@ -10,9 +10,6 @@
 
 namespace {
 
-// Largest picture file read into memory for decoding.
-constexpr uint64_t kMaxPictureFileBytes = 256u * 1024u * 1024u;
-
 struct StbiFree {
     void operator()(stbi_uc* pixels) const { stbi_image_free(pixels); }
 };
@@ -68,9 +65,8 @@ DecodedPicture DecodePictureBytes(const uint8_t* data, size_t size) {
 DecodedPicture DecodePictureFile(const std::string& path) {
     CFileReader reader(path);
     if (!reader.Good()) return Failure("cannot open " + path);
-    if (reader.IsCutShort() || reader.Remaining() > kMaxPictureFileBytes) {
-        return Failure(path + " is too large for a picture");
-    }
+    // The reader reads at most 256 MiB: a larger picture file is refused, never taken in part.
+    if (reader.IsCutShort()) return Failure(path + " is too large for a picture");
     std::vector<uint8_t> bytes(static_cast<size_t>(reader.Remaining()));
     if (!reader.Read(bytes.data(), bytes.size())) return Failure("cannot read " + path);
     DecodedPicture picture = DecodePictureBytes(bytes.data(), bytes.size());

@@ -13,8 +13,13 @@ done
 # prefix is the 64-bit one started by wine-run.sh, which the 32-bit binary's -k does not reach,
 # and the packaged wrapper's -k does not always stop it either.
 prefix_servers() {
-  for pid in $(pgrep -x 'wineserver(32|64)?'); do
-    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  for process in /proc/[0-9]*; do
+    { read -r name <"$process/comm"; } 2>/dev/null || continue
+    case $name in
+      wineserver | wineserver32 | wineserver64) ;;
+      *) continue ;;
+    esac
+    { tr '\0' '\n' <"$process/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${process#/proc/}"
   done
 }
 if [ -d "$WINEPREFIX" ]; then

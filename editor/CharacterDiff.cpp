@@ -33,23 +33,22 @@ void CCharacterDiff::Put(CCharacterModel& character, const std::string& key,
         character.EraseAnimation(key);
 }
 
-void CCharacterDiff::Undo(CCharacterModel& character) const {
-    character.SetCharacterName(m_nameBefore);
-    for (const Entry& entry : m_entries) {
-        if (entry.IsWhole())
-            Put(character, entry.key, entry.before);
-        else if (CAnimation* animation = character.FindAnimation(entry.key))
-            entry.change.Undo(*animation);
-    }
-}
+void CCharacterDiff::Undo(CCharacterModel& character) const { Apply(character, false); }
 
-void CCharacterDiff::Redo(CCharacterModel& character) const {
-    character.SetCharacterName(m_nameAfter);
+void CCharacterDiff::Redo(CCharacterModel& character) const { Apply(character, true); }
+
+// Forward: the character as it was after the change; back: as it was before.
+void CCharacterDiff::Apply(CCharacterModel& character, bool forward) const {
+    character.SetCharacterName(forward ? m_nameAfter : m_nameBefore);
     for (const Entry& entry : m_entries) {
-        if (entry.IsWhole())
-            Put(character, entry.key, entry.after);
-        else if (CAnimation* animation = character.FindAnimation(entry.key))
-            entry.change.Redo(*animation);
+        if (entry.IsWhole()) {
+            Put(character, entry.key, forward ? entry.after : entry.before);
+        } else if (CAnimation* animation = character.FindAnimation(entry.key)) {
+            if (forward)
+                entry.change.Redo(*animation);
+            else
+                entry.change.Undo(*animation);
+        }
     }
 }
 

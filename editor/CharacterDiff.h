@@ -26,6 +26,7 @@ private:
         bool IsWhole() const { return before || after; }
     };
     static void Put(CCharacterModel& character, const std::string& key, const std::optional<CAnimation>& animation);
+    void Apply(CCharacterModel& character, bool forward) const;
 
     std::string m_nameBefore, m_nameAfter;
     std::vector<Entry> m_entries;

@@ -148,14 +148,17 @@ void CFrameEditWnd::DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosit
     SetStretchBltMode(dc, previousMode);
 }
 
+// True when the shortcut is a zoom, whether or not the zoom was at its limit already.
 bool CFrameEditWnd::OnZoom(EditorShortcut shortcut) {
     bool changed = false;
-    if (shortcut == EditorShortcut::ZoomIn) changed = m_editor.ZoomIn();
-    if (shortcut == EditorShortcut::ZoomOut) changed = m_editor.ZoomOut();
-    if (shortcut == EditorShortcut::ZoomReset) changed = m_editor.ResetZoom();
+    switch (shortcut) {
+        case EditorShortcut::ZoomIn: changed = m_editor.ZoomIn(); break;
+        case EditorShortcut::ZoomOut: changed = m_editor.ZoomOut(); break;
+        case EditorShortcut::ZoomReset: changed = m_editor.ResetZoom(); break;
+        default: return false;
+    }
     if (changed) Repaint();
-    return shortcut == EditorShortcut::ZoomIn || shortcut == EditorShortcut::ZoomOut ||
-           shortcut == EditorShortcut::ZoomReset;
+    return true;
 }
 
 LRESULT CFrameEditWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

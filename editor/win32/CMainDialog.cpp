@@ -237,5 +237,5 @@ void CMainDialog::OnPreview() {
     if (!name || m_character.FindAnimation(*name) == nullptr) return;
     CPreviewDialog dialog(m_character);
     dialog.SetAnimationName(*name);
-    if (dialog.RunModal(Handle()) == -1) return;  // the animation stays as it was
+    dialog.RunModal(Handle());
 }

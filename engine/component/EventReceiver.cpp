@@ -34,17 +34,15 @@ HandoffTable<IUnknown*>& PendingReleases() {
     return table;
 }
 
-uintptr_t TargetOf(HWND window) { return reinterpret_cast<uintptr_t>(window); }
-
 void ReleaseHandedReference(HWND receiver, LPARAM key) {
-    if (const auto reference = PendingReleases().Take(TargetOf(receiver), static_cast<uintptr_t>(key))) {
+    if (const auto reference = PendingReleases().Take(receiver, static_cast<uintptr_t>(key))) {
         (*reference)->Release();
     }
 }
 
 // The receiver is going away on its own thread: what is still on its way to it is released now.
 void ReleaseEveryHandedReference(HWND receiver) {
-    for (IUnknown* reference : PendingReleases().TakeAll(TargetOf(receiver))) reference->Release();
+    for (IUnknown* reference : PendingReleases().TakeAll(receiver)) reference->Release();
 }
 
 }  // namespace
@@ -58,10 +56,10 @@ bool CEventReceiver::Create(INotificationTarget& target) {
 
 bool CEventReceiver::PostRelease(HWND receiver, IUnknown* reference) {
     if (receiver == nullptr || reference == nullptr) return false;
-    const uintptr_t key = PendingReleases().Issue(TargetOf(receiver), reference);
+    const uintptr_t key = PendingReleases().Issue(receiver, reference);
     if (PostMessageA(receiver, kReleaseOnClientThread, 0, static_cast<LPARAM>(key))) return true;
     // Not on its way: the caller keeps the reference, unless the receiver took it meanwhile.
-    return !PendingReleases().Take(TargetOf(receiver), key);
+    return !PendingReleases().Take(receiver, key);
 }
 
 LRESULT CALLBACK CEventReceiver::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -46,6 +46,15 @@ PointF UnpackPosition(uint64_t bits) {
     return point;
 }
 
+// Applies the change to whatever position is current when the result is stored, so that a
+// position set from another thread meanwhile is changed on from instead of being overwritten.
+template <typename Change>
+void ChangePosition(std::atomic<uint64_t>& packed, const Change& change) {
+    uint64_t seen = packed.load(std::memory_order_relaxed);
+    while (!packed.compare_exchange_weak(seen, PackPosition(change(UnpackPosition(seen))), std::memory_order_relaxed)) {
+    }
+}
+
 }  // namespace
 
 void CAnimationPlayer::Rebind(const CCharacterModel* model) {
@@ -65,17 +74,11 @@ PointF CAnimationPlayer::Position() const { return UnpackPosition(m_position.loa
 void CAnimationPlayer::SetPosition(PointF point) { m_position.store(PackPosition(point), std::memory_order_relaxed); }
 
 void CAnimationPlayer::SetPositionX(float x) {
-    uint64_t seen = m_position.load(std::memory_order_relaxed);
-    while (!m_position.compare_exchange_weak(seen, PackPosition(PointF{x, UnpackPosition(seen).y}),
-                                             std::memory_order_relaxed)) {
-    }
+    ChangePosition(m_position, [x](PointF position) { return PointF{x, position.y}; });
 }
 
 void CAnimationPlayer::SetPositionY(float y) {
-    uint64_t seen = m_position.load(std::memory_order_relaxed);
-    while (!m_position.compare_exchange_weak(seen, PackPosition(PointF{UnpackPosition(seen).x, y}),
-                                             std::memory_order_relaxed)) {
-    }
+    ChangePosition(m_position, [y](PointF position) { return PointF{position.x, y}; });
 }
 
 const CAnimation* CAnimationPlayer::CurrentAnimation() const {
@@ -150,20 +153,16 @@ void CAnimationPlayer::Start(uint32_t tick) {
     m_running = true;
 }
 
-// Applied to whatever position is current when the move is stored, so that a position set
-// from another thread meanwhile is moved on from instead of being overwritten.
 void CAnimationPlayer::Move(float dx, float dy) {
-    uint64_t seen = m_position.load(std::memory_order_relaxed);
     bool clamped = false;
-    PointF position;
-    do {
-        position = UnpackPosition(seen);
+    ChangePosition(m_position, [&](PointF position) {
         position.x += dx;
         position.y += dy;
         const bool clampedX = ClampAxis(m_startX, m_destinationX, position.x);
         const bool clampedY = ClampAxis(m_startY, m_destinationY, position.y);
         clamped = clampedX || clampedY;
-    } while (!m_position.compare_exchange_weak(seen, PackPosition(position), std::memory_order_relaxed));
+        return position;
+    });
     if (clamped && !m_playOnce) m_running = false;
 }
 

@@ -2,7 +2,6 @@
 // Plays one animation of a character in real time: frames by their display times, linear
 // movement within a frame, a destination spread over the frames or reached by travelling.
 #include <atomic>
-#include <functional>
 #include <cstdint>
 #include <string>
 

@@ -76,39 +76,35 @@ void CRequestEngine::Tick() {
 // sent to this thread (a Stop or StopAll sent rather than posted among them), so no reference
 // into the queue is held across them.
 bool CRequestEngine::StartFront() {
-    const int32_t id = m_queue.front().id;
-    const std::string animationName = m_queue.front().animationName;
-    const std::shared_ptr<IRequestPartner> partner = m_queue.front().partner;
-    int32_t destinationX = m_queue.front().destinationX;
-    int32_t destinationY = m_queue.front().destinationY;
+    Request request = m_queue.front();  // a copy: the queue may change during the calls below
     bool placedByBall = false;
-    if (partner) {
-        partner->SetVisible(false);
-        if (!IsFrontRequest(id)) {
+    if (request.partner) {
+        request.partner->SetVisible(false);
+        if (!IsFrontRequest(request.id)) {
             m_scene.RestoreSavedToBack();
             return false;
         }
         PointF ball;
-        if (LastFrameBallOrigin(animationName, ball)) {
+        if (LastFrameBallOrigin(request.animationName, ball)) {
             const PointF position = m_player.Position();
-            destinationX = TruncateToInt32(position.x);
-            destinationY = TruncateToInt32(position.y);
+            request.destinationX = TruncateToInt32(position.x);
+            request.destinationY = TruncateToInt32(position.y);
             placedByBall = true;
         }
     }
-    if (m_model.FindAnimation(animationName) == nullptr) {
+    if (m_model.FindAnimation(request.animationName) == nullptr) {
         // Nothing is presented: the back surface keeps the picture on screen for a paint.
         m_scene.RestoreSavedToBack();
         const Request dropped = PopFront();
-        m_host.Notify(CRN_REQUESTCOMPLETE, id);
+        m_host.Notify(CRN_REQUESTCOMPLETE, request.id);
         return false;
     }
-    const bool playOnce = !m_queue.front().isShift || placedByBall;
-    if (!m_player.Prepare(animationName, static_cast<float>(destinationX), static_cast<float>(destinationY),
-                          playOnce)) {
+    const bool playOnce = !request.isShift || placedByBall;
+    if (!m_player.Prepare(request.animationName, static_cast<float>(request.destinationX),
+                          static_cast<float>(request.destinationY), playOnce)) {
         m_scene.RestoreSavedToBack();
     }
-    m_host.Notify(CRN_REQUESTSTART, id);
+    m_host.Notify(CRN_REQUESTSTART, request.id);
     m_inProgress = true;
     m_player.Start(m_host.TickCount());
     return true;

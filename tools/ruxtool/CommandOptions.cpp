@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "Cp1252.h"
 
@@ -45,6 +46,13 @@ std::optional<std::pair<std::string, std::string>> SplitOnce(const std::string& 
     return std::make_pair(text.substr(0, at), text.substr(at + 1));
 }
 
+// Both numbers, or nothing when either is missing.
+template <typename Number>
+std::optional<std::pair<Number, Number>> Both(const std::optional<Number>& first, const std::optional<Number>& second) {
+    if (!first || !second) return std::nullopt;
+    return std::make_pair(*first, *second);
+}
+
 }  // namespace
 
 ParsedWords ParseWords(const std::vector<std::string>& words, const KnownOptions& known) {
@@ -75,19 +83,13 @@ ParsedWords ParseWords(const std::vector<std::string>& words, const KnownOptions
 std::optional<std::pair<float, float>> ParseFloatPair(const std::string& text) {
     const auto halves = SplitOnce(text, ',');
     if (!halves) return std::nullopt;
-    const auto x = ParseFiniteFloat(halves->first);
-    const auto y = ParseFiniteFloat(halves->second);
-    if (!x || !y) return std::nullopt;
-    return std::make_pair(*x, *y);
+    return Both(ParseFiniteFloat(halves->first), ParseFiniteFloat(halves->second));
 }
 
 std::optional<std::pair<int32_t, int32_t>> ParseIntPair(const std::string& text) {
     const auto halves = SplitOnce(text, ',');
     if (!halves) return std::nullopt;
-    const auto x = ParseInt32(halves->first);
-    const auto y = ParseInt32(halves->second);
-    if (!x || !y) return std::nullopt;
-    return std::make_pair(*x, *y);
+    return Both(ParseInt32(halves->first), ParseInt32(halves->second));
 }
 
 std::optional<uint32_t> ParseUnsigned(const std::string& text, uint32_t minimum, uint32_t maximum) {
@@ -100,10 +102,7 @@ std::optional<uint32_t> ParseUnsigned(const std::string& text, uint32_t minimum,
 std::optional<std::pair<uint32_t, uint32_t>> ParseGrid(const std::string& text, uint32_t maximum) {
     const auto halves = SplitOnce(text, 'x');
     if (!halves) return std::nullopt;
-    const auto columns = ParseUnsigned(halves->first, 1, maximum);
-    const auto rows = ParseUnsigned(halves->second, 1, maximum);
-    if (!columns || !rows) return std::nullopt;
-    return std::make_pair(*columns, *rows);
+    return Both(ParseUnsigned(halves->first, 1, maximum), ParseUnsigned(halves->second, 1, maximum));
 }
 
 std::optional<uint32_t> ParseRgbHex(const std::string& text) {

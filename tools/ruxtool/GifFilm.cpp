@@ -25,18 +25,11 @@ void GifFilm::AddTick(const Surface& picture, const ScreenRect& shown) {
         m_error = "cannot reduce a tick's picture to 256 colours";
         return;
     }
-    GifFrameImage frame;
-    frame.left = area.left - m_canvas.left;
-    frame.top = area.top - m_canvas.top;
-    frame.width = area.right - area.left;
-    frame.height = area.bottom - area.top;
-    frame.indices = std::move(indexed.indices);
-    frame.colours = std::move(indexed.colours);
-    frame.delayCentiseconds = kTickCentiseconds;
     // Transparent: each tick clears its rectangle once shown, so the next one starts from nothing.
-    frame.transparentIndex = m_look.transparent ? 0 : -1;
-    frame.disposal = m_look.transparent ? GifDisposal::kClear : GifDisposal::kKeep;
-    m_encoder.AddFrame(frame);
+    m_encoder.AddFrame(IndexedGifFrame(area.left - m_canvas.left, area.top - m_canvas.top, area.right - area.left,
+                                       std::move(indexed.indices), std::move(indexed.colours), kTickCentiseconds,
+                                       m_look.transparent ? GifDisposal::kClear : GifDisposal::kKeep,
+                                       m_look.transparent ? 0 : -1));
 }
 
 std::vector<uint8_t> GifFilm::Finish(std::string& error) {

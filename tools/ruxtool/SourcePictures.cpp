@@ -12,9 +12,6 @@
 
 namespace {
 
-// Largest picture file read into memory.
-constexpr uint64_t kMaxSourceFileBytes = 256u * 1024u * 1024u;
-
 SourceFrames Failure(std::string why) {
     SourceFrames result;
     result.error = std::move(why);
@@ -32,7 +29,7 @@ std::optional<std::vector<uint8_t>> ReadSourceFile(const std::string& path, std:
         why = path + ": cannot open the file";
         return std::nullopt;
     }
-    if (reader.IsCutShort() || reader.Remaining() > kMaxSourceFileBytes) {
+    if (reader.IsCutShort()) {  // more than the 256 MiB a reader reads
         why = path + ": too large for a picture";
         return std::nullopt;
     }

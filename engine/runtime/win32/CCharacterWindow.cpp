@@ -20,8 +20,6 @@ HandoffTable<const std::function<void()>*>& PendingActions() {
     return table;
 }
 
-uintptr_t TargetOf(HWND window) { return reinterpret_cast<uintptr_t>(window); }
-
 }  // namespace
 
 CCharacterWindow::CCharacterWindow(ICharacterOwner& owner)
@@ -99,14 +97,14 @@ void CCharacterWindow::RunOnWindowThread(const std::function<void()>& action) {
         action();
         return;
     }
-    const uintptr_t key = PendingActions().Issue(TargetOf(window), &action);
+    const uintptr_t key = PendingActions().Issue(window, &action);
     SendMessageA(window, CHM_RUN, 0, static_cast<LPARAM>(key));
-    if (PendingActions().Take(TargetOf(window), key)) action();
+    if (PendingActions().Take(window, key)) action();
 }
 
 // Runs the action handed over under the key, if this window was handed one under it.
 bool CCharacterWindow::RunHandedAction(HWND window, LPARAM key) {
-    const auto action = PendingActions().Take(TargetOf(window), static_cast<uintptr_t>(key));
+    const auto action = PendingActions().Take(window, static_cast<uintptr_t>(key));
     if (!action) return false;
     (**action)();
     return true;

@@ -12,8 +12,6 @@ HandoffTable<int32_t>& SentArrays() {
     return table;
 }
 
-uintptr_t TargetOf(HWND window) { return reinterpret_cast<uintptr_t>(window); }
-
 UniqueSafeArray MakeVariantArray(ULONG count) { return UniqueSafeArray(SafeArrayCreateVector(VT_VARIANT, 0, count)); }
 
 // Puts a copy of the value into the array; the value itself is cleared by its owner.
@@ -122,18 +120,18 @@ UniqueSafeArray MakePlayCommonArray(const std::wstring& name, IUnknown* partner)
 
 void SendRequestArray(HWND window, UINT message, UniqueSafeArray array, int32_t requestId) {
     const auto key = reinterpret_cast<uintptr_t>(array.Get());
-    if (window == nullptr || !array || !SentArrays().Insert(TargetOf(window), key, requestId)) return;
+    if (window == nullptr || !array || !SentArrays().Insert(window, key, requestId)) return;
     SendMessageA(window, message, static_cast<WPARAM>(key), requestId);
     // Still recorded: nobody took it, so it is still ours to destroy.
-    if (!SentArrays().Take(TargetOf(window), key)) array.Release();
+    if (!SentArrays().Take(window, key)) array.Release();
 }
 
 UniqueSafeArray TakeSentRequestArray(HWND window, WPARAM wParam, int32_t requestId) {
     const auto key = static_cast<uintptr_t>(wParam);
-    const std::optional<int32_t> recorded = SentArrays().Take(TargetOf(window), key);
+    const std::optional<int32_t> recorded = SentArrays().Take(window, key);
     if (!recorded) return UniqueSafeArray();
     if (*recorded != requestId) {
-        SentArrays().Insert(TargetOf(window), key, *recorded);  // not this one: left to its sender
+        SentArrays().Insert(window, key, *recorded);  // not this one: left to its sender
         return UniqueSafeArray();
     }
     return UniqueSafeArray(reinterpret_cast<SAFEARRAY*>(wParam));

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr uintptr_t kWindowA = 0x1234;
-constexpr uintptr_t kWindowB = 0x5678;
+const void* const kWindowA = reinterpret_cast<const void*>(uintptr_t{0x1234});
+const void* const kWindowB = reinterpret_cast<const void*>(uintptr_t{0x5678});
 
 TEST(HandoffTable, AKeyIsTakenOnceAndOnlyByItsTarget) {
     HandoffTable<int> table;
