@@ -14,7 +14,7 @@ function(vimro_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main vimro_warnings)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 DISCOVERY_MODE ${VIMRO_GTEST_DISCOVERY_MODE}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     PROPERTIES ENVIRONMENT "VIMRO_SAMPLES=${CMAKE_BINARY_DIR}/samples;VIMRO_TESTDATA=${CMAKE_SOURCE_DIR}/tests/data")
 endfunction()

@@ -30,6 +30,9 @@ if [ -n "${VIMRO_WINE:-}" ]; then
 elif [ "$WINEARCH" = win64 ] && [ -x /usr/lib/wine/wine64 ]; then
   wine=/usr/lib/wine/wine64
   export WINELOADER=$wine
+elif [ "$WINEARCH" = win32 ] && ! reason=$("$(dirname "$0")/../tools/can-run-32bit.sh"); then
+  echo "wine-run: cannot run 32-bit Windows programs: ${reason#no: }" >&2
+  exit 1
 elif [ "$WINEARCH" = win32 ] && [ ! -x /usr/lib/wine/wine ]; then
   echo "wine-run: 32-bit Wine is missing (apt-get install wine32:i386, or set VIMRO_WINE)" >&2
   exit 1

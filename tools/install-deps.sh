@@ -12,15 +12,26 @@ packages=(
   xvfb xauth imagemagick
   clang libclang-rt-14-dev
 )
-if [ "${1:-}" = --wine32 ]; then
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+install() {
+  local missing=()
+  for package in "$@"; do installed "$package" || missing+=("$package"); done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+install "${packages[@]}"
+# 32-bit Wine only where this machine runs 32-bit programs: elsewhere its i386 packages do not
+# work, and once installed, Debian's "wine" command picks its 32-bit loader all the same.
+if [ "${1:-}" = --wine32 ] && ! installed wine32:i386; then
+  if ! reason=$("$(dirname "$0")/can-run-32bit.sh"); then
+    echo "32-bit Wine not installed: ${reason#no: }"
+    exit 0
+  fi
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  packages+=(wine32:i386)
+  install wine32:i386
 fi
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,8 +1,9 @@
-# Runs the icon generator (through the cross-compiling emulator, if any) with its output in a
-# log file, so that background processes the emulator starts never hold the build tool's pipe.
-#   cmake -DEMULATOR=... -DGENERATOR=... -DOUTPUT=... -DLOG=... -P MakeIcon.cmake
+# Runs the icon generator (a command line: the emulator, if any, and the program) with its
+# output in a log file, so that background processes the emulator starts never hold the build
+# tool's pipe.
+#   cmake -DGENERATOR=... -DOUTPUT=... -DLOG=... -P MakeIcon.cmake
 execute_process(
-  COMMAND ${EMULATOR} ${GENERATOR} ${OUTPUT}
+  COMMAND ${GENERATOR} ${OUTPUT}
   INPUT_FILE /dev/null
   OUTPUT_FILE ${LOG}
   ERROR_FILE ${LOG}
