@@ -34,7 +34,7 @@ if [ "${1:-}" = --wine32 ] && ! installed wine32:i386; then
   fi
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   install wine32:i386
-elif installed wine32:i386 && ! reason=$("$(dirname "$0")/can-run-32bit.sh"); then
+elif [ "${VIMRO_NO_32BIT:-}" != 1 ] && installed wine32:i386 && ! reason=$("$(dirname "$0")/can-run-32bit.sh"); then
   echo "Note: wine32:i386 is installed, but ${reason#no: }; the plain \"wine\" command now fails" \
     "(the build's scripts use /usr/lib/wine/wine64): apt-get remove wine32:i386 mends it."
 fi
