@@ -1,4 +1,4 @@
-#include "SoundPath.h"
+#include "SoundName.h"
 
 // A bare file name: no folder, no drive, and not a name that Windows reads as a folder itself
 // ("." and "..", or only dots and spaces, which it trims away). Dots inside a name
@@ -6,8 +6,4 @@
 bool IsPlayableSoundName(const std::string& name) {
     if (name.find_first_not_of(". ") == std::string::npos) return false;
     return name.find_first_of("\\/:") == std::string::npos;
-}
-
-std::string SoundFilePath(const std::string& startDirectory, const std::string& name) {
-    return startDirectory + "\\sounds\\" + name;
 }
