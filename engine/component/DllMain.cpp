@@ -45,27 +45,25 @@ HRESULT RegisterWithModulePath(TypeLibraryScope scope) {
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         g_module = instance;
         DisableThreadLibraryCalls(instance);
         com::SetTypeLibrary(LIBID_VimroGraphicEngine, kTypeLibraryMajor, kTypeLibraryMinor);
-    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-        // Unloaded while the process goes on: our window classes may not stay behind. No
-        // component call is made here, under the loader lock: the type information was let
-        // go when the module last said it could unload.
-        UnregisterEventReceiverClass();
-        UnregisterCharacterWindowClass();
     }
     return TRUE;
 }
 
-// The cached type information goes when nothing of the module is in use any more, outside
-// the loader lock; a later object loads it again.
+// What the module holds for its objects goes when nothing of it is in use any more, here and
+// not in DllMain, which runs under the loader lock and may call nothing of user32 or gdi32:
+// the cached type information and the window classes; a later object makes them again. A
+// module never asked, or answering S_FALSE, keeps its classes until the process ends.
 extern "C" HRESULT __stdcall DllCanUnloadNow() {
     return GuardedExport([] {
         if (com::ModuleLockCount() != 0) return S_FALSE;
         com::ReleaseTypeInfoCache();
+        UnregisterEventReceiverClass();
+        UnregisterCharacterWindowClass();
         return S_OK;
     });
 }
