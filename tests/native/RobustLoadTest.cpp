@@ -243,20 +243,3 @@ TEST(LyingCounts, FramesGrowAsTheyAreReadNotFromTheCount) {
     EXPECT_FALSE(loaded);
     EXPECT_EQ(model.AnimationCount(), 0u);
 }
-
-TEST(LyingCounts, AnHonestCountEndsWithExactlyItsFrames) {
-    std::vector<CFrame> frames;
-    for (uint32_t i = 0; i < 1000; ++i) frames.push_back(SmallFrame(i));
-    CCharacterModel model;
-    CAnimation animation;
-    animation.frames = frames;
-    model.FileAnimation("A", animation);
-    const std::vector<uint8_t> bytes = SavedBytes(model);
-    bool loaded = false;
-    const CCharacterModel back = LoadFrom(bytes, bytes.size(), &loaded);
-    ASSERT_TRUE(loaded);
-    const CAnimation* read = back.FindAnimation("A");
-    ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->frames, frames);
-    EXPECT_EQ(read->frames.capacity(), 1000u);
-}

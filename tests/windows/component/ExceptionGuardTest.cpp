@@ -58,27 +58,22 @@ com::ComPtr<IGraphicFiles> MakeFiles() {
 
 }  // namespace
 
-TEST(ExceptionGuard, OutOfMemoryInsideAMemberAnswersEOutOfMemoryWithErrorInformation) {
+TEST(ExceptionGuard, OutOfMemoryAnswersEOutOfMemoryAndAnythingElseIsAReportedError) {
     SetFileList({});
     const com::ComPtr<IGraphicFiles> files = MakeFiles();
     ASSERT_TRUE(files);
-    ThrowingFile file([] { throw std::bad_alloc(); });
-    EXPECT_EQ(files->Add(&file), E_OUTOFMEMORY);
-    const ReportedError error = TakeError();
-    EXPECT_EQ(error.description, L"Out of memory");
-    EXPECT_EQ(error.source, L"VimroGE.GraphicFiles.1");
+    ThrowingFile outOfMemory([] { throw std::bad_alloc(); });
+    EXPECT_EQ(files->Add(&outOfMemory), E_OUTOFMEMORY);
+    const ReportedError memoryError = TakeError();
+    EXPECT_EQ(memoryError.description, L"Out of memory");
+    EXPECT_EQ(memoryError.source, L"VimroGE.GraphicFiles.1");
+
+    ThrowingFile failing([] { throw std::runtime_error("thrown by the client"); });
+    EXPECT_EQ(files->Add(&failing), DISP_E_EXCEPTION);
+    const ReportedError otherError = TakeError();
+    EXPECT_EQ(otherError.description, L"Unexpected Error.");
+    EXPECT_EQ(otherError.source, L"VimroGE.GraphicFiles.1");
     LONG count = -1;
     EXPECT_EQ(files->Count(&count), S_OK) << "the object goes on working";
     EXPECT_EQ(count, 0);
-}
-
-TEST(ExceptionGuard, AnyOtherExceptionIsAReportedError) {
-    SetFileList({});
-    const com::ComPtr<IGraphicFiles> files = MakeFiles();
-    ASSERT_TRUE(files);
-    ThrowingFile file([] { throw std::runtime_error("thrown by the client"); });
-    EXPECT_EQ(files->Add(&file), DISP_E_EXCEPTION);
-    const ReportedError error = TakeError();
-    EXPECT_EQ(error.description, L"Unexpected Error.");
-    EXPECT_EQ(error.source, L"VimroGE.GraphicFiles.1");
 }
