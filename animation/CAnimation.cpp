@@ -1,9 +1,22 @@
 #include "CAnimation.h"
 
+#include <algorithm>
+
 #include "CFileReader.h"
 #include "CFileWriter.h"
 #include "LoadTrace.h"
 #include "StreamTransfer.h"
+
+namespace {
+
+// Doubling keeps the reads linear; the claimed count caps it, so an honest file ends with
+// exactly its frames.
+size_t GrownCapacity(size_t held, uint32_t claimed) {
+    constexpr size_t kFirstCapacity = 16;
+    return std::min<size_t>(claimed, std::max(kFirstCapacity, held * 2));
+}
+
+}  // namespace
 
 bool CAnimation::ReadFrom(CFileReader& reader) {
     uint32_t frameCount = 0;
@@ -14,12 +27,17 @@ bool CAnimation::ReadFrom(CFileReader& reader) {
         reader.Fail();
         return false;
     }
-    frames.assign(frameCount, CFrame());
+    // The count is a claim: the vector grows as records arrive, never past the count, so a
+    // file that claims millions of frames and holds one costs one frame.
+    frames.clear();
     LoadTrace* trace = reader.Trace();
     if (trace != nullptr) trace->currentAnimation = name;
     for (uint32_t i = 0; i < frameCount; ++i) {
         if (trace != nullptr) trace->currentFrame = i;
-        if (!frames[i].ReadFrom(reader)) return false;
+        CFrame frame;
+        if (!frame.ReadFrom(reader)) return false;
+        if (frames.size() == frames.capacity()) frames.reserve(GrownCapacity(frames.size(), frameCount));
+        frames.push_back(std::move(frame));
     }
     return reader.Good();
 }

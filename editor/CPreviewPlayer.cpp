@@ -2,6 +2,7 @@
 
 #include "CCharacterModel.h"
 #include "FieldText.h"
+#include "SoundName.h"
 
 namespace {
 
@@ -113,5 +114,7 @@ std::optional<PreviewPicture> CPreviewPlayer::Picture(float x, float y) const {
 std::optional<std::string> CPreviewPlayer::TakePendingSound() {
     if (!m_soundPending) return std::nullopt;
     m_soundPending = false;
+    // The engine's rule: a name that is not a bare file name plays nothing here either.
+    if (!IsPlayableSoundName(m_soundName)) return std::nullopt;
     return m_soundName;
 }

@@ -10,6 +10,7 @@
 #include "ControlText.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
+#include "SessionEndBlock.h"
 
 CMainDialog::CMainDialog(CCharacterModel& character)
     : CModalDialog(IDD_MAIN),
@@ -56,6 +57,9 @@ bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result
             return true;
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<INT_PTR>(m_icon);
+            return true;
+        case WM_QUERYENDSESSION:
+            result = MayEndSession() ? TRUE : FALSE;
             return true;
         default:
             return false;
@@ -168,6 +172,13 @@ bool CMainDialog::MayDiscardChanges() {
         default:
             return false;
     }
+}
+
+// Yes lets the session end only once the save succeeded, No lets it end, Cancel refuses.
+bool CMainDialog::MayEndSession() {
+    if (!m_saved.IsModified(m_character)) return true;
+    const CSessionEndBlock block(Handle(), L"The character has unsaved changes.");
+    return MayDiscardChanges();
 }
 
 bool CMainDialog::SaveCurrent() {

@@ -41,6 +41,8 @@ private:
     void OnPreview();
     // Asks "Save changes to NAME?" when the character changed; true when the caller may go on.
     bool MayDiscardChanges();
+    // Log-off or shutdown: the same question, with the system told why the end waits.
+    bool MayEndSession();
     // Saves to the character's file, or through the picker when it has none.
     bool SaveCurrent();
     bool SaveThroughPicker();

@@ -16,6 +16,7 @@
 #include "CompletionWait.h"
 #include "ConnectionPoint.h"
 #include "Dispatch.h"
+#include "ExceptionGuard.h"
 #include "EventReceiver.h"
 #include "RequestCounter.h"
 #include "SupportErrorInfo.h"
@@ -97,6 +98,11 @@ public:
     CCharacter* STDMETHODCALLTYPE Self() override { return this; }
 
 private:
+    // Every member's body runs under the guard, with this class as the error's source.
+    template <class Body>
+    static HRESULT Guarded(Body&& body) {
+        return com::Guarded(kCharacterSource, IID_ICharacter, body);
+    }
     void* FindInterface(REFIID iid) override;
     HRESULT Construct() override;
     void FinalRelease() override;

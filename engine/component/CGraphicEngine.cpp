@@ -1,7 +1,5 @@
 #include "CGraphicEngine.h"
 
-#include <exception>
-
 #include "Bstr.h"
 #include "CCharacter.h"
 #include "ErrorInfo.h"
@@ -24,16 +22,15 @@ void CGraphicEngine::FinalRelease() { m_characters.clear(); }
 // A failed Load leaves its out-parameter null: a character that could not be initialized is
 // released at once, and its thread ends.
 STDMETHODIMP CGraphicEngine::Load(BSTR id, BSTR characterName, HWND owner, ICharacter** loaded) {
-    if (loaded == nullptr) return E_POINTER;
-    *loaded = nullptr;
-    try {
+    return Guarded([&]() -> HRESULT {
+        if (loaded == nullptr) return E_POINTER;
+        *loaded = nullptr;
+        // A character that cannot be read throws: the guard reports it as "Unexpected Error.".
         com::ComPtr<ICharacter> made;
         const HRESULT result = LoadCharacter(com::TextOf(id), com::TextOf(characterName), owner, made);
         if (SUCCEEDED(result)) *loaded = made.Detach();
         return result;
-    } catch (...) {
-        return Report(L"Unexpected Error.");
-    }
+    });
 }
 
 HRESULT CGraphicEngine::LoadCharacter(const std::wstring& id, const std::wstring& characterName, HWND owner,
@@ -53,15 +50,19 @@ HRESULT CGraphicEngine::LoadCharacter(const std::wstring& id, const std::wstring
 }
 
 STDMETHODIMP CGraphicEngine::Unload(BSTR id) {
-    const auto found = m_characters.find(com::TextOf(id));
-    if (found == m_characters.end()) return Report(L"Invalid Character ID.");
-    const com::ComPtr<CCharacter> released = std::move(found->second);
-    m_characters.erase(found);
-    return S_OK;  // the table's reference goes with released
+    return Guarded([&]() -> HRESULT {
+        const auto found = m_characters.find(com::TextOf(id));
+        if (found == m_characters.end()) return Report(L"Invalid Character ID.");
+        const com::ComPtr<CCharacter> released = std::move(found->second);
+        m_characters.erase(found);
+        return S_OK;  // the table's reference goes with released
+    });
 }
 
 STDMETHODIMP CGraphicEngine::get_Version(BSTR* value) {
-    if (value == nullptr) return E_POINTER;
-    *value = com::Bstr(L"1.0.0.0S").Detach();
-    return *value != nullptr ? S_OK : Report(L"Version not valid");
+    return Guarded([&]() -> HRESULT {
+        if (value == nullptr) return E_POINTER;
+        *value = com::Bstr(L"1.0.0.0S").Detach();
+        return *value != nullptr ? S_OK : Report(L"Version not valid");
+    });
 }

@@ -7,6 +7,7 @@
 #include "ComObject.h"
 #include "ComponentIds.h"
 #include "Dispatch.h"
+#include "ExceptionGuard.h"
 #include "SupportErrorInfo.h"
 
 class CCharacter;
@@ -22,6 +23,11 @@ public:
     STDMETHODIMP get_Version(BSTR* value) override;
 
 private:
+    // Every member's body runs under the guard, with this class as the error's source.
+    template <class Body>
+    static HRESULT Guarded(Body&& body) {
+        return com::Guarded(kGraphicEngineSource, IID_IGraphicEngine, body);
+    }
     void* FindInterface(REFIID iid) override;
     void FinalRelease() override;
     // Load's window handle comes from a script as a number (GraphicEngineInvoke.cpp).

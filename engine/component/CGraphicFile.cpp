@@ -50,40 +50,56 @@ HRESULT CGraphicFile::CopyField(const std::optional<std::wstring>& field, BSTR* 
 }
 
 STDMETHODIMP CGraphicFile::getAnimationNames(VARIANT* names) {
-    if (names == nullptr) return Report(L"Null animation array");
-    com::SafeArray array = com::MakeStringArray(m_animationNames);
-    if (!array) return E_OUTOFMEMORY;
-    VariantInit(names);
-    names->vt = VT_ARRAY | VT_BSTR;
-    names->parray = array.Detach();
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (names == nullptr) return Report(L"Null animation array");
+        com::SafeArray array = com::MakeStringArray(m_animationNames);
+        if (!array) return E_OUTOFMEMORY;
+        VariantInit(names);
+        names->vt = VT_ARRAY | VT_BSTR;
+        names->parray = array.Detach();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CGraphicFile::get_characterName(BSTR* value) {
-    return CopyField(m_characterName, value, L"Character not initialized");
+    return Guarded([&]() -> HRESULT {
+        return CopyField(m_characterName, value, L"Character not initialized");
+    });
 }
 
-STDMETHODIMP CGraphicFile::get_Comment(BSTR* value) { return CopyField(m_comment, value, L"Comment not initialized"); }
+STDMETHODIMP CGraphicFile::get_Comment(BSTR* value) {
+    return Guarded([&]() -> HRESULT { return CopyField(m_comment, value, L"Comment not initialized"); });
+}
 
 STDMETHODIMP CGraphicFile::put_Comment(BSTR value) {
-    if (value == nullptr) return Report(L"Comment is not valid");
-    m_comment = com::TextOf(value);
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (value == nullptr) return Report(L"Comment is not valid");
+        m_comment = com::TextOf(value);
+        return S_OK;
+    });
 }
 
-STDMETHODIMP CGraphicFile::get_Version(BSTR* value) { return CopyField(m_version, value, L"Version is not valid"); }
+STDMETHODIMP CGraphicFile::get_Version(BSTR* value) {
+    return Guarded([&]() -> HRESULT { return CopyField(m_version, value, L"Version is not valid"); });
+}
 
 STDMETHODIMP CGraphicFile::get_FileTitle(BSTR* value) {
-    return CopyField(m_fileTitle, value, L"Character not initialized");
+    return Guarded([&]() -> HRESULT {
+        return CopyField(m_fileTitle, value, L"Character not initialized");
+    });
 }
 
 STDMETHODIMP CGraphicFile::get_FileName(BSTR* value) {
-    return CopyField(m_fileName, value, L"Character not initialized");
+    return Guarded([&]() -> HRESULT {
+        return CopyField(m_fileName, value, L"Character not initialized");
+    });
 }
 
 STDMETHODIMP CGraphicFile::put_FileName(BSTR value) {
-    if (value == nullptr) return Report(L"Null FileName");
-    ClearFields();
-    if (!OpenFile(value)) return Report(L"Error opening graphic file");
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (value == nullptr) return Report(L"Null FileName");
+        ClearFields();
+        if (!OpenFile(value)) return Report(L"Error opening graphic file");
+        return S_OK;
+    });
 }

@@ -8,6 +8,7 @@
 #include "ComObject.h"
 #include "ComponentIds.h"
 #include "Dispatch.h"
+#include "ExceptionGuard.h"
 #include "FreeThreadedMarshaler.h"
 #include "SupportErrorInfo.h"
 
@@ -33,6 +34,11 @@ public:
     STDMETHODIMP put_FileName(BSTR value) override;
 
 private:
+    // Every member's body runs under the guard, with this class as the error's source.
+    template <class Body>
+    static HRESULT Guarded(Body&& body) {
+        return com::Guarded(kGraphicFileSource, IID_IGraphicFile, body);
+    }
     void* FindInterface(REFIID iid) override;
     HRESULT CopyField(const std::optional<std::wstring>& field, BSTR* value, const wchar_t* missing) const;
     void ClearFields();

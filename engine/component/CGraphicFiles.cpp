@@ -48,44 +48,52 @@ void* CGraphicFiles::FindInterface(REFIID iid) {
 }
 
 STDMETHODIMP CGraphicFiles::Add(IGraphicFile* file) {
-    if (file == nullptr) return Report(L"Null graphic file");
-    RegistryKey key;
-    if (key.IsInvalid()) return NotAccessible();
-    com::Bstr path;
-    // A file object without a file name would list an empty path: nothing is written.
-    if (FAILED(file->get_FileName(path.Put())) || path.Length() == 0) return Report(L"Graphic file has no file name");
-    CFileList(key).Add(ToAnsi(path.Text()));
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (file == nullptr) return Report(L"Null graphic file");
+        RegistryKey key;
+        if (key.IsInvalid()) return NotAccessible();
+        com::Bstr path;
+        // A file object without a file name would list an empty path: nothing is written.
+        if (FAILED(file->get_FileName(path.Put())) || path.Length() == 0) return Report(L"Graphic file has no file name");
+        CFileList(key).Add(ToAnsi(path.Text()));
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CGraphicFiles::Remove(BSTR characterName) {
-    RegistryKey key;
-    if (key.IsInvalid()) return NotAccessible();
-    CFileList(key).Remove(ToAnsi(com::TextOf(characterName)), &CharacterNameOf);
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        RegistryKey key;
+        if (key.IsInvalid()) return NotAccessible();
+        CFileList(key).Remove(ToAnsi(com::TextOf(characterName)), &CharacterNameOf);
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CGraphicFiles::Count(LONG* count) {
-    if (count == nullptr) return E_POINTER;
-    RegistryKey key;
-    if (key.IsInvalid()) return NotAccessible();
-    *count = static_cast<LONG>(CFileList(key).Count());
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (count == nullptr) return E_POINTER;
+        RegistryKey key;
+        if (key.IsInvalid()) return NotAccessible();
+        *count = static_cast<LONG>(CFileList(key).Count());
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CGraphicFiles::Item(VARIANT index, IGraphicFile** file) {
-    if (file == nullptr) return E_POINTER;
-    const VARIANT* value = &index;
-    if (index.vt == (VT_BYREF | VT_VARIANT)) {
-        if (index.pvarVal == nullptr) return Report(L"Error getting item");
-        value = index.pvarVal;
-    }
-    RegistryKey key;
-    if (key.IsInvalid()) return NotAccessible();
-    CFileList list(key);
-    if (value->vt == VT_BSTR) return ItemByPath(list, value->bstrVal, file);
-    if (const std::optional<long long> number = IndexNumber(*value)) return ItemByNumber(list, *number, file);
-    return S_OK;  // any other kind of index: no object, no error
+    return Guarded([&]() -> HRESULT {
+        if (file == nullptr) return E_POINTER;
+        const VARIANT* value = &index;
+        if (index.vt == (VT_BYREF | VT_VARIANT)) {
+            if (index.pvarVal == nullptr) return Report(L"Error getting item");
+            value = index.pvarVal;
+        }
+        RegistryKey key;
+        if (key.IsInvalid()) return NotAccessible();
+        CFileList list(key);
+        if (value->vt == VT_BSTR) return ItemByPath(list, value->bstrVal, file);
+        if (const std::optional<long long> number = IndexNumber(*value)) return ItemByNumber(list, *number, file);
+        return S_OK;  // any other kind of index: no object, no error
+    });
 }
 
 HRESULT CGraphicFiles::ItemByPath(CFileList& list, BSTR path, IGraphicFile** file) {
@@ -113,9 +121,11 @@ HRESULT CGraphicFiles::OpenListed(const std::string& path, IGraphicFile** file) 
 }
 
 STDMETHODIMP CGraphicFiles::get_Version(BSTR* value) {
-    if (value == nullptr) return E_POINTER;
-    *value = com::Bstr(L"1.0.0.0").Detach();
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (value == nullptr) return E_POINTER;
+        *value = com::Bstr(L"1.0.0.0").Detach();
+        return S_OK;
+    });
 }
 
 bool CGraphicFiles::InvokeOwn(DISPID member, WORD flags, DISPPARAMS& parameters, VARIANT* result,

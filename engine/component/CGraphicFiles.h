@@ -6,6 +6,7 @@
 #include "ComObject.h"
 #include "ComponentIds.h"
 #include "Dispatch.h"
+#include "ExceptionGuard.h"
 #include "FreeThreadedMarshaler.h"
 #include "SupportErrorInfo.h"
 
@@ -24,6 +25,11 @@ public:
     STDMETHODIMP get_Version(BSTR* value) override;
 
 private:
+    // Every member's body runs under the guard, with this class as the error's source.
+    template <class Body>
+    static HRESULT Guarded(Body&& body) {
+        return com::Guarded(kGraphicFilesSource, IID_IGraphicFiles, body);
+    }
     void* FindInterface(REFIID iid) override;
     // Add takes any object with IGraphicFile from a script, by value or by reference.
     bool InvokeOwn(DISPID member, WORD flags, DISPPARAMS& parameters, VARIANT* result, EXCEPINFO* exception,

@@ -76,33 +76,41 @@ void CCharacter::FireMove(WPARAM cause) {
 }
 
 STDMETHODIMP CCharacter::EnumConnectionPoints(IEnumConnectionPoints** points) {
-    if (points == nullptr) return E_POINTER;
-    *points = nullptr;
-    std::vector<com::ComPtr<IConnectionPoint>> held{com::ComPtr<IConnectionPoint>(&m_events)};
-    com::ComPtr<com::ConnectionPointEnumerator> enumerator = com::ConnectionPointEnumerator::Make(std::move(held));
-    if (!enumerator) return E_OUTOFMEMORY;
-    *points = enumerator.Detach();
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (points == nullptr) return E_POINTER;
+        *points = nullptr;
+        std::vector<com::ComPtr<IConnectionPoint>> held{com::ComPtr<IConnectionPoint>(&m_events)};
+        com::ComPtr<com::ConnectionPointEnumerator> enumerator = com::ConnectionPointEnumerator::Make(std::move(held));
+        if (!enumerator) return E_OUTOFMEMORY;
+        *points = enumerator.Detach();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CCharacter::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
-    if (point == nullptr) return E_POINTER;
-    *point = nullptr;
-    if (!IsEqualIID(iid, m_events.EventsIid())) return CONNECT_E_NOCONNECTION;
-    *point = com::ComPtr<IConnectionPoint>(&m_events).Detach();
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (point == nullptr) return E_POINTER;
+        *point = nullptr;
+        if (!IsEqualIID(iid, m_events.EventsIid())) return CONNECT_E_NOCONNECTION;
+        *point = com::ComPtr<IConnectionPoint>(&m_events).Detach();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CCharacter::GetClassInfo(ITypeInfo** info) {
-    return com::GetCachedTypeInfo(CLSID_character, LOCALE_USER_DEFAULT, info);
+    return Guarded([&]() -> HRESULT {
+        return com::GetCachedTypeInfo(CLSID_character, LOCALE_USER_DEFAULT, info);
+    });
 }
 
 STDMETHODIMP CCharacter::GetGUID(DWORD kind, GUID* guid) {
-    if (guid == nullptr) return E_POINTER;
-    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
-        *guid = GUID_NULL;
-        return E_FAIL;
-    }
-    *guid = DIID__ICharacterEvents;
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        if (guid == nullptr) return E_POINTER;
+        if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
+            *guid = GUID_NULL;
+            return E_FAIL;
+        }
+        *guid = DIID__ICharacterEvents;
+        return S_OK;
+    });
 }

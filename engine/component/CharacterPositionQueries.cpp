@@ -37,18 +37,22 @@ bool CCharacter::QueryCurrentPosition(BSTR characterName, BSTR animationName, in
 }
 
 STDMETHODIMP CCharacter::AskForPosition(BSTR characterName, BSTR animationName, LONG* x, LONG* y) {
-    QueryPoint point;
-    if (!QueryPosition(characterName, animationName, point)) return S_OK;  // out-values untouched
-    if (x != nullptr) *x = point.x;
-    if (y != nullptr) *y = point.y;
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        QueryPoint point;
+        if (!QueryPosition(characterName, animationName, point)) return S_OK;  // out-values untouched
+        if (x != nullptr) *x = point.x;
+        if (y != nullptr) *y = point.y;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP CCharacter::AskForCurrentCharacterPosition(BSTR characterName, BSTR animationName, LONG characterX,
                                                         LONG characterY, LONG* x, LONG* y) {
-    QueryPoint point;
-    if (!QueryCurrentPosition(characterName, animationName, characterX, characterY, point)) return S_OK;
-    if (x != nullptr) *x = point.x;
-    if (y != nullptr) *y = point.y;
-    return S_OK;
+    return Guarded([&]() -> HRESULT {
+        QueryPoint point;
+        if (!QueryCurrentPosition(characterName, animationName, characterX, characterY, point)) return S_OK;
+        if (x != nullptr) *x = point.x;
+        if (y != nullptr) *y = point.y;
+        return S_OK;
+    });
 }

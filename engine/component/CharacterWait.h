@@ -16,7 +16,7 @@ public:
     bool WaitForSignal(uint32_t milliseconds) override;
     bool IsSignalled() override;
     void ResetSignal() override;
-    // Dispatched untranslated. A quit message is put back for the caller's own loop.
+    // Translated and dispatched. A quit message is put back for the caller's own loop.
     PumpResult PumpOneMessage() override;
     const CompletionBook& Book() const override { return m_book; }
 

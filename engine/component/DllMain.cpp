@@ -8,6 +8,7 @@
 #include "CharacterWindowClass.h"
 #include "ComponentIds.h"
 #include "EventReceiver.h"
+#include "ExceptionGuard.h"
 #include "GrowingRead.h"
 #include "ModuleClasses.h"
 #include "ModuleLock.h"
@@ -17,6 +18,11 @@
 namespace {
 
 using com::TypeLibraryScope;
+
+template <class Body>
+HRESULT GuardedExport(Body&& body) {
+    return com::Guarded(com::kModuleSource, IID_NULL, body);
+}
 
 HINSTANCE g_module = nullptr;
 
@@ -39,36 +45,40 @@ HRESULT RegisterWithModulePath(TypeLibraryScope scope) {
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         g_module = instance;
         DisableThreadLibraryCalls(instance);
         com::SetTypeLibrary(LIBID_VimroGraphicEngine, kTypeLibraryMajor, kTypeLibraryMinor);
-    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-        // Unloaded while the process goes on: our window classes may not stay behind. No
-        // component call is made here, under the loader lock: the type information was let
-        // go when the module last said it could unload.
-        UnregisterEventReceiverClass();
-        UnregisterCharacterWindowClass();
     }
     return TRUE;
 }
 
-// The cached type information goes when nothing of the module is in use any more, outside
-// the loader lock; a later object loads it again.
+// What the module holds for its objects goes when nothing of it is in use any more, here and
+// not in DllMain, which runs under the loader lock and may call nothing of user32 or gdi32:
+// the cached type information and the window classes; a later object makes them again. A
+// module never asked, or answering S_FALSE, keeps its classes until the process ends.
 extern "C" HRESULT __stdcall DllCanUnloadNow() {
-    if (com::ModuleLockCount() != 0) return S_FALSE;
-    com::ReleaseTypeInfoCache();
-    return S_OK;
+    return GuardedExport([] {
+        if (com::ModuleLockCount() != 0) return S_FALSE;
+        com::ReleaseTypeInfoCache();
+        UnregisterEventReceiverClass();
+        UnregisterCharacterWindowClass();
+        return S_OK;
+    });
 }
 
 extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID classId, REFIID iid, void** object) {
-    return GetModuleClassObject(classId, iid, object);
+    return GuardedExport([&] { return GetModuleClassObject(classId, iid, object); });
 }
 
-extern "C" HRESULT __stdcall DllRegisterServer() { return RegisterWithModulePath(TypeLibraryScope::Machine); }
+extern "C" HRESULT __stdcall DllRegisterServer() {
+    return GuardedExport([] { return RegisterWithModulePath(TypeLibraryScope::Machine); });
+}
 
-extern "C" HRESULT __stdcall DllUnregisterServer() { return UnregisterModuleClasses(TypeLibraryScope::Machine); }
+extern "C" HRESULT __stdcall DllUnregisterServer() {
+    return GuardedExport([] { return UnregisterModuleClasses(TypeLibraryScope::Machine); });
+}
 
 // "regsvr32 /n /i:user" registers for the current user alone, "regsvr32 /u /n /i:user" removes
 // that registration; "machine" or no command line acts as DllRegisterServer and DllUnregisterServer.
@@ -76,12 +86,14 @@ extern "C" HRESULT __stdcall DllInstall(BOOL install, LPCWSTR commandLine) {
     const auto operation = [install](TypeLibraryScope scope) {
         return install ? RegisterWithModulePath(scope) : UnregisterModuleClasses(scope);
     };
-    switch (ScopeOfCommandLine(commandLine)) {
-    case RegistrationScope::Machine:
-        return operation(TypeLibraryScope::Machine);
-    case RegistrationScope::User:
-        return WithUserClasses([&] { return operation(TypeLibraryScope::User); });
-    default:
-        return E_INVALIDARG;
-    }
+    return GuardedExport([&] {
+        switch (ScopeOfCommandLine(commandLine)) {
+        case RegistrationScope::Machine:
+            return operation(TypeLibraryScope::Machine);
+        case RegistrationScope::User:
+            return WithUserClasses([&] { return operation(TypeLibraryScope::User); });
+        default:
+            return E_INVALIDARG;
+        }
+    });
 }

@@ -84,6 +84,6 @@ LRESULT CALLBACK CEventReceiver::Procedure(HWND window, UINT message, WPARAM wPa
 void UnregisterEventReceiverClass() {
     const std::lock_guard<std::mutex> guard(g_classLock);
     if (!g_classRegistered) return;
-    UnregisterClassA(kReceiverClass, CodeModule());
-    g_classRegistered = false;
+    // A class with a window left keeps its registration, and is not registered twice.
+    if (UnregisterClassA(kReceiverClass, CodeModule())) g_classRegistered = false;
 }

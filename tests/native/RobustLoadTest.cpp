@@ -198,3 +198,48 @@ TEST(FileInputs, DevicesPipesAndFoldersAreRefusedAtOnce) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 #endif
+
+namespace {
+
+// One animation record named A claiming frameCount frames, holding the frames given, then
+// filler bytes of 0xFF (a frame record that fails at its first origin name) up to what the
+// count's minimum size calls for.
+std::vector<uint8_t> AnimationClaiming(uint32_t frameCount, const std::vector<CFrame>& held) {
+    CCharacterModel model;
+    CAnimation animation;
+    animation.frames = held;
+    model.FileAnimation("A", animation);
+    std::vector<uint8_t> bytes = SavedBytes(model);
+    const size_t countOffset = 4 + 1 + 4 + 4 + 2 + 4 + 4;  // name, count, animation name, reserved words
+    PutU32(bytes, countOffset, frameCount);
+    bytes.resize(countOffset + 4 + frameCount * kMinFrameRecordBytes + 16, 0xFF);
+    return bytes;
+}
+
+CFrame SmallFrame(uint32_t displayTime) {
+    CFrame frame;
+    frame.image = CBryDIB(PatternBlock(1, 1, 24));
+    frame.displayTime = displayTime;
+    return frame;
+}
+
+}  // namespace
+
+TEST(LyingCounts, FramesGrowAsTheyAreReadNotFromTheCount) {
+    // A count that the bytes left could hold, but only one frame is there.
+    const std::vector<uint8_t> lying = AnimationClaiming(200000, {SmallFrame(7)});
+    CFileReader reader = CFileReader::OverBytes(lying.data(), lying.size());
+    uint32_t animationCount = 0;
+    std::string name;
+    ASSERT_TRUE(ReadCountedString(reader, name) && ReadU32(reader, animationCount));
+    CAnimation animation;
+    EXPECT_FALSE(animation.ReadFrom(reader));
+    ASSERT_EQ(animation.frames.size(), 1u);
+    EXPECT_EQ(animation.frames[0].displayTime, 7u);
+    EXPECT_LE(animation.frames.capacity(), 16u);  // not 200 000 frames
+
+    bool loaded = true;
+    const CCharacterModel model = LoadFrom(lying, lying.size(), &loaded);
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(model.AnimationCount(), 0u);
+}

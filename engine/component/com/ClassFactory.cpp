@@ -1,5 +1,6 @@
 #include "ClassFactory.h"
 
+#include "ExceptionGuard.h"
 #include "ModuleLock.h"
 
 namespace com {
@@ -15,7 +16,7 @@ STDMETHODIMP ClassFactory::QueryInterface(REFIID iid, void** object) {
 }
 
 STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
-    return m_create(outer, iid, object);
+    return Guarded(kModuleSource, IID_IClassFactory, [&] { return m_create(outer, iid, object); });
 }
 
 STDMETHODIMP ClassFactory::LockServer(BOOL lock) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Enumerators.h"
+#include "ExceptionGuard.h"
 #include "Variant.h"
 
 namespace com {
@@ -46,25 +47,29 @@ STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
 }
 
 STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
-    ComPtr<IDispatch> removed;
-    if (!m_sinks.Remove(cookie, removed)) return CONNECT_E_NOCONNECTION;
-    removed.Reset();  // after the slot is empty: the sink may call back into us
-    return S_OK;
+    return Guarded(kModuleSource, IID_IConnectionPoint, [&]() -> HRESULT {
+        ComPtr<IDispatch> removed;
+        if (!m_sinks.Remove(cookie, removed)) return CONNECT_E_NOCONNECTION;
+        removed.Reset();  // after the slot is empty: the sink may call back into us
+        return S_OK;
+    });
 }
 
 STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections) {
-    if (connections == nullptr) return E_POINTER;
-    *connections = nullptr;
-    std::vector<HeldConnection> held;
-    for (size_t slot = 0; slot < m_sinks.SlotCount(); ++slot) {
-        if (const ComPtr<IDispatch>& sink = m_sinks.At(slot)) {
-            held.push_back({QueryAs<IUnknown>(sink.Get()), SinkSlots<ComPtr<IDispatch>>::CookieOf(slot)});
+    return Guarded(kModuleSource, IID_IConnectionPoint, [&]() -> HRESULT {
+        if (connections == nullptr) return E_POINTER;
+        *connections = nullptr;
+        std::vector<HeldConnection> held;
+        for (size_t slot = 0; slot < m_sinks.SlotCount(); ++slot) {
+            if (const ComPtr<IDispatch>& sink = m_sinks.At(slot)) {
+                held.push_back({QueryAs<IUnknown>(sink.Get()), SinkSlots<ComPtr<IDispatch>>::CookieOf(slot)});
+            }
         }
-    }
-    ComPtr<ConnectionEnumerator> enumerator = ConnectionEnumerator::Make(std::move(held));
-    if (!enumerator) return E_OUTOFMEMORY;
-    *connections = enumerator.Detach();
-    return S_OK;
+        ComPtr<ConnectionEnumerator> enumerator = ConnectionEnumerator::Make(std::move(held));
+        if (!enumerator) return E_OUTOFMEMORY;
+        *connections = enumerator.Detach();
+        return S_OK;
+    });
 }
 
 void ConnectionPoint::Fire(DISPID event, std::initializer_list<int32_t> parameters) {

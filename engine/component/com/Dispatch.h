@@ -5,6 +5,7 @@
 #include "PlatformHeaders.h"
 
 #include "ComPtr.h"
+#include "ExceptionGuard.h"
 #include "TypeInfoCache.h"
 
 namespace com {
@@ -21,25 +22,32 @@ public:
         if (info == nullptr) return E_POINTER;
         *info = nullptr;
         if (index != 0) return DISP_E_BADINDEX;
-        return GetCachedTypeInfo(__uuidof(Interface), locale, info);
+        return Guarded(kModuleSource, __uuidof(Interface),
+                       [&] { return GetCachedTypeInfo(__uuidof(Interface), locale, info); });
     }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override {
-        ComPtr<ITypeInfo> info;
-        const HRESULT loaded = GetCachedTypeInfo(__uuidof(Interface), locale, info.Put());
-        if (FAILED(loaded)) return loaded;
-        return info->GetIDsOfNames(names, count, ids);
+        return Guarded(kModuleSource, __uuidof(Interface), [&]() -> HRESULT {
+            ComPtr<ITypeInfo> info;
+            const HRESULT loaded = GetCachedTypeInfo(__uuidof(Interface), locale, info.Put());
+            if (FAILED(loaded)) return loaded;
+            return info->GetIDsOfNames(names, count, ids);
+        });
     }
     STDMETHODIMP Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters, VARIANT* result,
                         EXCEPINFO* exception, UINT* argumentError) override {
         if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-        ComPtr<ITypeInfo> info;
-        const HRESULT loaded = GetCachedTypeInfo(__uuidof(Interface), locale, info.Put());
-        if (FAILED(loaded)) return loaded;
-        HRESULT own = S_OK;
-        if (parameters != nullptr && InvokeOwn(member, flags, *parameters, result, exception, argumentError, own)) {
-            return own;
-        }
-        return info->Invoke(static_cast<Interface*>(this), member, flags, parameters, result, exception, argumentError);
+        // The members themselves are guarded; this guards the look-up and our own argument work.
+        return Guarded(kModuleSource, __uuidof(Interface), [&]() -> HRESULT {
+            ComPtr<ITypeInfo> info;
+            const HRESULT loaded = GetCachedTypeInfo(__uuidof(Interface), locale, info.Put());
+            if (FAILED(loaded)) return loaded;
+            HRESULT own = S_OK;
+            if (parameters != nullptr && InvokeOwn(member, flags, *parameters, result, exception, argumentError, own)) {
+                return own;
+            }
+            return info->Invoke(static_cast<Interface*>(this), member, flags, parameters, result, exception,
+                                argumentError);
+        });
     }
 
 protected:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ComObject.h"
+#include "ExceptionGuard.h"
 
 namespace com {
 
@@ -47,9 +48,12 @@ public:
     }
     STDMETHODIMP Clone(Enum** copy) override {
         if (copy == nullptr) return E_POINTER;
-        ComPtr<Enumerator> cloned = Enumerator::Make(m_items, m_position);
-        *copy = cloned ? static_cast<Enum*>(cloned.Detach()) : nullptr;
-        return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
+        *copy = nullptr;
+        return Guarded(kModuleSource, __uuidof(Enum), [&]() -> HRESULT {
+            ComPtr<Enumerator> cloned = Enumerator::Make(m_items, m_position);  // copies the snapshot
+            *copy = cloned ? static_cast<Enum*>(cloned.Detach()) : nullptr;
+            return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
+        });
     }
 
 private:

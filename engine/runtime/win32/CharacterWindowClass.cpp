@@ -26,6 +26,6 @@ bool RegisterCharacterWindowClass(WNDPROC procedure) {
 void UnregisterCharacterWindowClass() {
     std::lock_guard<std::mutex> guard(g_registrationLock);
     if (!g_registered) return;
-    UnregisterClassA(kCharacterWindowClass, CodeModule());
-    g_registered = false;
+    // A class with a window left keeps its registration, and is not registered twice.
+    if (UnregisterClassA(kCharacterWindowClass, CodeModule())) g_registered = false;
 }

@@ -161,3 +161,16 @@ TEST(PreviewArea, APointOnAnEdgeStaysThere) {
 }
 
 TEST(PreviewArea, TheMiddleIsInWholePixels) { EXPECT_EQ(AreaMiddle(201, 99), (PointF{100, 49})); }
+
+TEST(PreviewPlayer, ASoundNameTheEngineWouldRefusePlaysNothingAndThePreviewGoesOn) {
+    const std::string share = "\\\\host\\share\\a.wav";
+    for (const std::string& refused : {share, std::string("c:\\windows\\media\\ding.wav"), std::string("..")}) {
+        Preview p({Frame(1, 0, 100, refused), Frame(1, 0, 100, "ok.wav"), Frame(1, 0, 100)});
+        ASSERT_TRUE(p.player.Update(1150));
+        EXPECT_FALSE(p.player.TakePendingSound().has_value()) << refused;
+        EXPECT_EQ(p.player.FrameIndex(), 1u);
+        ASSERT_TRUE(p.player.Update(1250));
+        EXPECT_EQ(p.player.TakePendingSound(), std::optional<std::string>("ok.wav"));
+        EXPECT_EQ(p.character.FindAnimation("Walk")->frames[0].sound, refused) << "the frame keeps its name as stored";
+    }
+}

@@ -1,5 +1,7 @@
 // Character through its vtable: requests and their IDs, the name check, the window members,
 // the position queries, waiting, and teardown.
+#include <algorithm>
+
 #include "CharacterFixture.h"
 
 using namespace component_tests;
@@ -297,4 +299,29 @@ TEST_F(CharacterTest, AQuittingThreadEndsTheWaitAndKeepsItsQuitMessage) {
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "put back for the caller's loop";
     EXPECT_EQ(message.wParam, 3u);
+}
+
+// The completion arrives as a posted notification: the wait must wake for it, not find it at
+// the end of a 100 ms slice.
+TEST_F(CharacterTest, WaitForRequestReturnsAsSoonAsTheCompletionIsPosted) {
+    std::vector<double> latenesses = WaitLatenesses(hero.Get(), 20);
+    ASSERT_EQ(latenesses.size(), 20u) << "every wait saw its completion";
+    std::sort(latenesses.begin(), latenesses.end());
+    EXPECT_LE(latenesses[latenesses.size() / 2], 20.0) << "median lateness in milliseconds";
+}
+
+// The client's own windows during a wait: keys become characters and text stays UTF-16.
+TEST_F(CharacterTest, WaitForRequestTranslatesKeysAndKeepsUnicodeText) {
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    PostMessageW(edit, WM_CHAR, 0x263A, 1);  // a smiling face: no ANSI code page has it
+    PostMessageW(edit, WM_KEYDOWN, 'B', 1);
+    LONG cause = 1;
+    ASSERT_EQ(hero->WaitForRequest(Play(L"Stand"), &cause), S_OK);
+    EXPECT_EQ(cause, 0);
+    wchar_t text[8] = {};
+    GetWindowTextW(edit, text, 8);
+    EXPECT_STREQ(text, L"\x263A" L"b");
+    DestroyWindow(edit);
 }

@@ -289,4 +289,24 @@ com::ComPtr<ICharacter> LoadCharacter(IGraphicEngine* engine, const wchar_t* id,
     return character;
 }
 
+std::vector<double> WaitLatenesses(ICharacter* character, int waits) {
+    EventSink sink;
+    LONG posted = 0;
+    sink.onEvent = [&posted](const RecordedEvent& event) {
+        if (event.id == kRequestCompleteEvent) posted = GetMessageTime();
+    };
+    const DWORD cookie = Connect(character, &sink);
+    const com::Bstr stand(L"Stand");
+    std::vector<double> latenesses;
+    for (int i = 0; i < waits; ++i) {
+        LONG id = 0, cause = 1;
+        character->Play(stand.Get(), 0, 0, 0, &id);
+        character->WaitForRequest(id, &cause);
+        const DWORD returned = GetTickCount();
+        if (cause == 0) latenesses.push_back(static_cast<double>(returned - static_cast<DWORD>(posted)));
+    }
+    Disconnect(character, cookie);
+    return latenesses;
+}
+
 }  // namespace component_tests

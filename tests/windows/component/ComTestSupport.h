@@ -123,4 +123,9 @@ com::ComPtr<IGraphicEngine> CreateEngine();
 com::ComPtr<ICharacter> LoadCharacter(IGraphicEngine* engine, const wchar_t* id, const wchar_t* name,
                                       HWND owner = nullptr);
 
+// How late WaitForRequest returns, in milliseconds, over a number of waits for Stand: its
+// return against the time the character thread posted the completion (the message time seen
+// inside RequestComplete). Waits that did not see their completion are left out.
+std::vector<double> WaitLatenesses(ICharacter* character, int waits);
+
 }  // namespace component_tests

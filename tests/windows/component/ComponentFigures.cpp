@@ -1,6 +1,7 @@
 // Measures the component interface under Wine: GraphicEngine.Load with 1, 10 and 50 files in
 // the installed-file list (the character's own file listed last), and the round trip of Play
-// of a one-frame animation to its RequestComplete event.
+// of a one-frame animation to its RequestComplete event, and how late WaitForRequest returns
+// after the completion was posted.
 //   component_figures [repetitions]
 #include <algorithm>
 #include <chrono>
@@ -87,6 +88,9 @@ int main(int argc, char** argv) {
             Print(what.c_str(), MeasureLoad(engine.Get(), files, repetitions));
         }
         Print("Play to RequestComplete, one-frame animation", MeasurePlay(engine.Get(), repetitions));
+        ListWithHeroLast(1);
+        com::ComPtr<ICharacter> waiter = LoadCharacter(engine.Get(), L"wait", L"Hero");
+        if (waiter) Print("WaitForRequest lateness (50 waits)", Summarise(WaitLatenesses(waiter.Get(), 50)));
     }
     SetFileList({});
     CoUninitialize();

@@ -229,3 +229,36 @@ TEST(Registration, UnregisteringAnUnregisteredServerSucceeds) {
     ASSERT_EQ(RunRegsvr32(false), 0u);
     EXPECT_TRUE(CreateEngine());
 }
+
+// The module lets go of its window classes when it says it can be unloaded (DllMain may not
+// call user32), and makes them again for the next character.
+TEST(Registration, DllCanUnloadNowUnregistersTheWindowClassesAndALaterCharacterMakesThemAgain) {
+    HMODULE module = LoadLibraryW(ServerPath().c_str());
+    ASSERT_NE(module, nullptr);
+    using CanUnload = HRESULT(__stdcall*)();
+    const auto canUnload = Export<CanUnload>(module, "DllCanUnloadNow");
+    const auto classRegistered = [module](const char* name) {
+        WNDCLASSEXA info{};
+        info.cbSize = sizeof(info);
+        return GetClassInfoExA(module, name, &info) != FALSE;
+    };
+    SetFileList({Files().hero});
+    for (int round = 0; round < 2; ++round) {
+        {
+            com::ComPtr<IGraphicEngine> engine = CreateEngine();
+            ASSERT_TRUE(engine);
+            const com::ComPtr<ICharacter> hero = LoadCharacter(engine.Get(), L"hero", L"Hero");
+            ASSERT_TRUE(hero) << "round " << round;
+            EXPECT_TRUE(classRegistered("VGECOMCHWNDCLS"));
+            EXPECT_TRUE(classRegistered("VimroGECharacterEventReceiver"));
+            EXPECT_EQ(canUnload(), S_FALSE);
+            const com::Bstr id(L"hero");
+            engine->Unload(id.Get());
+        }
+        EXPECT_EQ(canUnload(), S_OK);
+        EXPECT_FALSE(classRegistered("VGECOMCHWNDCLS"));
+        EXPECT_FALSE(classRegistered("VimroGECharacterEventReceiver"));
+    }
+    SetFileList({});
+    FreeLibrary(module);
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <future>
 
 #include "CCharacterModel.h"
 #include "EditorFiles.h"
@@ -30,7 +31,51 @@ std::string AcknowledgeError(const TarvelProcess& tarvel) {
     return text;
 }
 
+// What the main dialog answers to the end of the session (log-off), asked from another
+// thread as the system asks: TRUE lets the session end.
+std::future<LRESULT> AskToEndSession(HWND main) {
+    return std::async(std::launch::async, [main] {
+        DWORD_PTR answer = 0xBAD;
+        SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000, &answer);
+        return static_cast<LRESULT>(answer);
+    });
+}
+
 }  // namespace
+
+TEST(SafetyNet, TheEndOfTheSessionAsksAboutUnsavedChangesAsClosingDoes) {
+    const std::string folder = editor_files::Folder("safety-session");
+    const std::string file = editor_files::SaveCharacter(testing_models::RichModel(), folder, "rich.rux");
+    TarvelProcess tarvel(folder);
+    HWND main = tarvel.MainDialog();
+    EXPECT_EQ(AskToEndSession(main).get(), TRUE) << "nothing changed: no question";
+
+    LoadInEditor(tarvel, file);
+    SetItemText(main, 1000, "Renamed");
+    std::future<LRESULT> cancelled = AskToEndSession(main);
+    EXPECT_EQ(AnswerSaveChanges(tarvel, IDCANCEL), "Save changes to rich.rux?");
+    EXPECT_EQ(cancelled.get(), FALSE) << "Cancel refuses the end of the session";
+
+    std::future<LRESULT> discarded = AskToEndSession(main);
+    EXPECT_EQ(AnswerSaveChanges(tarvel, IDNO), "Save changes to rich.rux?");
+    EXPECT_EQ(discarded.get(), TRUE);
+    EXPECT_EQ(CCharacterModel(file).CharacterName(), "Cat") << "No saves nothing";
+
+    std::future<LRESULT> saved = AskToEndSession(main);
+    EXPECT_EQ(AnswerSaveChanges(tarvel, IDYES), "Save changes to rich.rux?");
+    EXPECT_EQ(saved.get(), TRUE);
+    EXPECT_EQ(CCharacterModel(file).CharacterName(), "Renamed");
+
+    SetItemText(main, 1000, "Again");
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);  // the file's place can no longer be written
+    std::future<LRESULT> failed = AskToEndSession(main);
+    EXPECT_EQ(AnswerSaveChanges(tarvel, IDYES), "Save changes to rich.rux?");
+    EXPECT_NE(AcknowledgeError(tarvel).find("could not be saved"), std::string::npos);
+    EXPECT_EQ(failed.get(), FALSE) << "a failed save keeps the session from ending";
+    EXPECT_FALSE(tarvel.HasEnded(0));
+    std::filesystem::remove(file);
+}
 
 TEST(SafetyNet, ClosingAsksOnlyWhenThereAreChanges) {
     const std::string folder = editor_files::Folder("safety-close");
