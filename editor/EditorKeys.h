@@ -15,6 +15,11 @@ enum class EditorShortcut {
     ZoomIn,     // Ctrl + '+' (main keyboard or keypad)
     ZoomOut,    // Ctrl + '-'
     ZoomReset,  // Ctrl + '0'
+    DuplicateFrame,    // Ctrl+D
+    MoveFrameEarlier,  // Ctrl+Page Up
+    MoveFrameLater,    // Ctrl+Page Down
+    OnionPrevious,     // Ctrl+P: the previous frame faintly under the current one
+    OnionNext,         // Ctrl+Shift+P: the next frame likewise
 };
 
 struct KeyModifiers {

@@ -64,6 +64,19 @@ DeleteOutcome CFrameEditor::DeleteCurrentFrame() {
     return outcome;
 }
 
+bool CFrameEditor::DuplicateCurrentFrame() {
+    if (CurrentFrame() == nullptr) return false;
+    m_current = DuplicateFrameAt(m_animation, m_current);
+    Record();
+    return true;
+}
+
+bool CFrameEditor::MoveCurrentFrame(FrameMove direction) {
+    if (!MoveFrame(m_animation, m_current, direction)) return false;
+    Record();
+    return true;
+}
+
 bool CFrameEditor::LoadPicture(const std::string& path) {
     CFrame* frame = CurrentFrame();
     const bool loaded = frame != nullptr && frame->image.LoadPicture(path);
@@ -145,6 +158,12 @@ bool CFrameEditor::Redo() {
 void CFrameEditor::AfterHistoryMove() {
     m_dragging = false;
     ClampCurrentIndex();
+}
+
+const CFrame* CFrameEditor::OnionFrame(OnionSide side) const {
+    if (!ShowsOnion(side)) return nullptr;
+    const auto index = OnionNeighbour(m_animation.frames.size(), m_current, side);
+    return index ? &m_animation.frames[*index] : nullptr;
 }
 
 bool CFrameEditor::ZoomIn() {
