@@ -49,6 +49,9 @@ void CFrameEditWnd::RouteCommands() {
     m_commands.OnNotification(IDC_DISPLAY_TIME, EN_UPDATE, [this] { OnDisplayTimeUpdate(); });
     m_commands.OnCommand(ID_FRAME_INSERT_NEW, [this] { OnInsertNew(); });
     m_commands.OnCommand(ID_FRAME_DELETE, [this] { OnDeleteFrame(); });
+    m_commands.OnCommand(ID_FRAME_DUPLICATE, [this] { OnDuplicateFrame(); });
+    m_commands.OnCommand(ID_FRAME_MOVE_EARLIER, [this] { OnMoveFrame(FrameMove::Earlier); });
+    m_commands.OnCommand(ID_FRAME_MOVE_LATER, [this] { OnMoveFrame(FrameMove::Later); });
     m_commands.OnCommand(ID_FRAME_OPEN_IMAGE, [this] { OnOpenImage(); });
     m_commands.OnCommand(ID_ORIGIN_CREATE, [this] { OnCreateOrigin(); });
     m_commands.OnCommand(ID_FRAME_INSERT_SOUND, [this] { OnInsertSound(); });
@@ -118,12 +121,18 @@ void CFrameEditWnd::Draw(HDC dc) {
 
 void CFrameEditWnd::DrawFrame(HDC dc) const {
     const CFrame* frame = m_editor.CurrentFrame();
-    if (frame == nullptr || frame->image.IsEmpty()) return;
+    if (frame == nullptr) return;
     const SIZE client = ClientSize(Handle());
     const int zoom = m_editor.Zoom();
+    const bool onion = m_editor.OnionFrame(OnionSide::Previous) != nullptr ||
+                       m_editor.OnionFrame(OnionSide::Next) != nullptr;
+    if (onion) DrawOnionSkin(dc, *frame, client, zoom);
+    if (frame->image.IsEmpty()) return;
     const PicturePosition at = CentredPicture(*frame, client.cx, client.cy, zoom);
     const GdiPalette palette = CreatePictureGdiPalette(frame->image);
-    if (zoom == 1)
+    if (onion)
+        DrawKeyedPicture(dc, frame->image, at, zoom);  // its key colour shows the neighbours
+    else if (zoom == 1)
         DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
     else
         DrawZoomedPicture(dc, frame->image, at, zoom, palette.Get());
@@ -146,6 +155,40 @@ void CFrameEditWnd::DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosit
     StretchBlt(dc, at.x, at.y, picture.Width() * zoom, picture.Height() * zoom, picture.Dc(), 0, 0, picture.Width(),
                picture.Height(), SRCCOPY);
     SetStretchBltMode(dc, previousMode);
+}
+
+void CFrameEditWnd::DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int zoom) const {
+    for (const OnionSide side : {OnionSide::Previous, OnionSide::Next}) {
+        const CFrame* neighbour = m_editor.OnionFrame(side);
+        if (neighbour == nullptr || neighbour->image.IsEmpty()) continue;
+        const PicturePosition at = OnionPosition(frame, *neighbour, side, client.cx, client.cy, zoom);
+        DrawKeyedPicture(dc, FadedPicture(neighbour->image), at, zoom);
+    }
+}
+
+// The picture at `zoom` times its size with its key-coloured pixels left out.
+void CFrameEditWnd::DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const {
+    COffscreenBuffer picture;
+    picture.Make(image.width(), image.RowCount());
+    if (picture.Dc() == nullptr) return;
+    const GdiPalette palette = CreatePictureGdiPalette(image);
+    DrawPicture(picture.Dc(), image, 0, 0, palette.Get());
+    TransparentBlt(dc, at.x, at.y, picture.Width() * zoom, picture.Height() * zoom, picture.Dc(), 0, 0,
+                   picture.Width(), picture.Height(), RGB(175, 175, 175));
+}
+
+// The frame commands and onion-skin toggles of the keys; true when the shortcut was one.
+bool CFrameEditWnd::OnFrameShortcut(EditorShortcut shortcut) {
+    switch (shortcut) {
+        case EditorShortcut::DuplicateFrame: OnDuplicateFrame(); return true;
+        case EditorShortcut::MoveFrameEarlier: OnMoveFrame(FrameMove::Earlier); return true;
+        case EditorShortcut::MoveFrameLater: OnMoveFrame(FrameMove::Later); return true;
+        case EditorShortcut::OnionPrevious: m_editor.ToggleOnion(OnionSide::Previous); break;
+        case EditorShortcut::OnionNext: m_editor.ToggleOnion(OnionSide::Next); break;
+        default: return false;
+    }
+    Repaint();
+    return true;
 }
 
 // True when the shortcut is a zoom, whether or not the zoom was at its limit already.
@@ -207,7 +250,8 @@ bool CFrameEditWnd::OnKey(const MSG& message) {
         if (m_editor.ZoomByWheel(GET_WHEEL_DELTA_WPARAM(message.wParam))) Repaint();
         return true;
     }
-    if (OnZoom(ShortcutOf(message))) return true;
+    const EditorShortcut shortcut = ShortcutOf(message);
+    if (OnZoom(shortcut) || OnFrameShortcut(shortcut)) return true;
     if (message.message != WM_KEYDOWN || message.hwnd != Handle()) return false;
     const auto nudge = NudgeForKey(static_cast<int>(message.wParam), ModifiersNow());
     if (!nudge) return false;
@@ -274,6 +318,14 @@ void CFrameEditWnd::OnDeleteFrame() {
         case DeleteOutcome::NoSuchFrame:
             break;
     }
+}
+
+void CFrameEditWnd::OnDuplicateFrame() {
+    if (m_editor.DuplicateCurrentFrame()) Refresh();
+}
+
+void CFrameEditWnd::OnMoveFrame(FrameMove direction) {
+    if (m_editor.MoveCurrentFrame(direction)) Refresh();
 }
 
 void CFrameEditWnd::OnOpenImage() {
