@@ -30,6 +30,7 @@ EditorShortcut ShortcutForKey(int virtualKey, KeyModifiers modifiers) {
         case 'N': return EditorShortcut::New;
         case 'Y': return EditorShortcut::Redo;
         case 'D': return EditorShortcut::DuplicateFrame;
+        case 'I': return EditorShortcut::Import;
         case kPageUp: return EditorShortcut::MoveFrameEarlier;
         case kPageDown: return EditorShortcut::MoveFrameLater;
         case '0':

@@ -20,6 +20,7 @@ enum class EditorShortcut {
     MoveFrameLater,    // Ctrl+Page Down
     OnionPrevious,     // Ctrl+P: the previous frame faintly under the current one
     OnionNext,         // Ctrl+Shift+P: the next frame likewise
+    Import,            // Ctrl+I
 };
 
 struct KeyModifiers {

@@ -5,6 +5,7 @@
 #include "CAnimationDialog.h"
 #include "CCharacterModel.h"
 #include "CFilePicker.h"
+#include "CImportDialog.h"
 #include "CPreviewDialog.h"
 #include "CharacterDocument.h"
 #include "ControlText.h"
@@ -25,6 +26,7 @@ CMainDialog::CMainDialog(CCharacterModel& character)
     Commands().OnCommand(IDC_EDIT_ANIMATION, [this] { OnEditAnimation(); });
     Commands().OnCommand(IDC_DELETE_ANIMATION, [this] { OnDeleteAnimation(); });
     Commands().OnCommand(IDC_PREVIEW, [this] { OnPreview(); });
+    Commands().OnCommand(IDC_IMPORT, [this] { OnImport(); });
 }
 
 bool CMainDialog::OnInitDialog() {
@@ -151,6 +153,9 @@ bool CMainDialog::OnShortcut(const MSG& message) {
         case EditorShortcut::Redo:
             StepHistory(false);
             return true;
+        case EditorShortcut::Import:
+            OnImport();
+            return true;
         default:
             return false;
     }
@@ -238,4 +243,25 @@ void CMainDialog::OnPreview() {
     CPreviewDialog dialog(m_character);
     dialog.SetAnimationName(*name);
     dialog.RunModal(Handle());
+}
+
+void CMainDialog::OnImport() {
+    CImportDialog dialog;
+    if (dialog.RunModal(Handle()) != IDOK || !dialog.Request()) return;
+    const ImportRequest& request = *dialog.Request();
+    if (m_character.FindAnimation(request.animationName) != nullptr) {
+        const std::string question = "Replace the animation \"" + request.animationName + "\"?";
+        if (MessageBoxA(Handle(), question.c_str(), "Import Animation", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    }
+    const ImportOutcome outcome = ImportIntoCharacter(m_character, request);
+    if (!outcome.imported) {
+        ShowError(outcome.error);
+        return;
+    }
+    RecordChange();
+    RefreshAnimationList();
+    HWND list = GetDlgItem(Handle(), IDC_ANIMATION_LIST);
+    const LRESULT item = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(request.animationName.c_str()));
+    if (item != LB_ERR) SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
 }

@@ -39,6 +39,7 @@ private:
     void OnEditAnimation();
     void OnDeleteAnimation();
     void OnPreview();
+    void OnImport();
     // Asks "Save changes to NAME?" when the character changed; true when the caller may go on.
     bool MayDiscardChanges();
     // Saves to the character's file, or through the picker when it has none.

@@ -1,0 +1,87 @@
+// Importing into Tarvel: a sprite sheet into a new animation, then pictures replacing it after
+// the question, one undo step each.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "CCharacterModel.h"
+#include "EditorFiles.h"
+#include "TarvelDriver.h"
+
+using namespace tarvel_driver;
+
+namespace {
+
+constexpr int kImportButton = 1020;
+
+// Presses Import (or Ctrl+I), fills the dialog's fields by control ID and presses its Import button.
+void ImportThroughDialog(const TarvelProcess& tarvel, bool byKeys, const std::vector<std::pair<int, std::string>>& fields) {
+    if (byKeys)
+        PressKeys(tarvel.MainDialog(), {VK_CONTROL, 'I'}, GetDlgItem(tarvel.MainDialog(), 1007));
+    else
+        PostClick(tarvel.MainDialog(), kImportButton);
+    HWND dialog = WaitForDialog(tarvel.ProcessId(), "Import Animation", tarvel.MainDialog());
+    ASSERT_NE(dialog, nullptr);
+    for (const auto& [id, text] : fields) SetItemText(dialog, id, text);
+    PostClick(dialog, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "the fields were taken";
+}
+
+}  // namespace
+
+TEST(ImportDialog, ASheetThenPicturesThatReplaceItAfterAskingEachOneUndoStep) {
+    const std::string folder = editor_files::Folder("import-dialog");
+    const std::string sheet = editor_files::WriteBitmap(folder, "sheet.bmp", 40, 20, 0xC00000, 0x0000C0);
+    const std::string a = editor_files::WriteBitmap(folder, "a.bmp", 30, 30, 0x00C000, 0x00C000);
+    const std::string b = editor_files::WriteBitmap(folder, "b.bmp", 30, 30, 0x0000C0, 0x0000C0);
+    TarvelProcess tarvel(folder);
+    HWND list = GetDlgItem(tarvel.MainDialog(), 1007);
+    ImportThroughDialog(tarvel, false, {{1200, "Jump"}, {1201, sheet}, {1203, "2"}, {1205, "120"}});
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(list) == std::vector<std::string>{"Jump"}; }));
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0) << "the imported animation is selected";
+
+    ImportThroughDialog(tarvel, true, {{1200, "Jump"}, {1201, a + "; " + b}, {1206, "15"}, {1207, "28"}, {1208, "3"}});
+    HWND question = WaitForDialog(tarvel.ProcessId(), "Import Animation", tarvel.MainDialog());
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageText(question), "Replace the animation \"Jump\"?");
+    PostMessageA(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+
+    SaveFromEditor(tarvel, folder + "\\pictures.rux");
+    const CCharacterModel pictures(folder + "\\pictures.rux");
+    const CAnimation* jump = pictures.FindAnimation("Jump");
+    ASSERT_NE(jump, nullptr);
+    ASSERT_EQ(jump->frames.size(), 2u) << "the pictures replaced the sheet";
+    EXPECT_EQ(jump->frames[1].image.width(), 30);
+    EXPECT_EQ(jump->frames[1].anchor, (PointF{15, 28}));
+    EXPECT_EQ(jump->frames[0].shift, (PointF{3, 0}));
+    EXPECT_EQ(jump->frames[0].displayTime, 100u);
+
+    PressKeys(tarvel.MainDialog(), {VK_CONTROL, 'Z'}, list);
+    SaveFromEditor(tarvel, folder + "\\sheet.rux");
+    const CCharacterModel undone(folder + "\\sheet.rux");
+    ASSERT_NE(undone.FindAnimation("Jump"), nullptr);
+    const CAnimation& cells = *undone.FindAnimation("Jump");
+    ASSERT_EQ(cells.frames.size(), 2u) << "one undo step brings the sheet's frames back";
+    EXPECT_EQ(cells.frames[0].image.width(), 20);
+    EXPECT_EQ(cells.frames[0].displayTime, 120u);
+    EXPECT_EQ(cells.frames[1].anchor, (PointF{10, 20})) << "the middle of the bottom edge";
+}
+
+TEST(ImportDialog, AFieldThatCannotBeTakenIsSaidAndTheDialogStays) {
+    TarvelProcess tarvel(editor_files::Folder("import-refused"));
+    PostClick(tarvel.MainDialog(), kImportButton);
+    HWND dialog = WaitForDialog(tarvel.ProcessId(), "Import Animation", tarvel.MainDialog());
+    ASSERT_NE(dialog, nullptr);
+    SetItemText(dialog, 1201, "a.bmp");
+    PostClick(dialog, IDOK);
+    HWND box = WaitForDialog(tarvel.ProcessId(), "Import Animation", dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "The animation needs a name.");
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(IsWindow(dialog));
+    PostClick(dialog, IDCANCEL);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(ListItems(GetDlgItem(tarvel.MainDialog(), 1007)).empty());
+}
