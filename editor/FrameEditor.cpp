@@ -2,7 +2,9 @@
 
 #include "FieldText.h"
 #include "FrameDrag.h"
+#include "ImportedAnimation.h"
 #include "PointMarks.h"
+#include "SourcePictures.h"
 
 void CFrameEditor::SetAnimation(CAnimation animation) {
     m_animation = std::move(animation);
@@ -75,6 +77,21 @@ bool CFrameEditor::MoveCurrentFrame(FrameMove direction) {
     if (!MoveFrame(m_animation, m_current, direction)) return false;
     Record();
     return true;
+}
+
+std::string CFrameEditor::InsertPictureFiles(const std::vector<std::string>& paths) {
+    const SourceFrames sources = ReadPictureFiles(paths);
+    if (sources.frames.empty()) return sources.error;
+    ImportFrameSettings settings;
+    if (const CFrame* frame = CurrentFrame()) settings = {frame->displayTime, frame->anchor, frame->shift};
+    CAnimation pictures = AnimationFromSources(sources.frames, settings);
+    auto& frames = m_animation.frames;
+    const size_t at = frames.empty() ? 0 : m_current + 1;
+    frames.insert(frames.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(pictures.frames.begin()),
+                  std::make_move_iterator(pictures.frames.end()));
+    m_current = at;
+    Record();
+    return std::string();
 }
 
 bool CFrameEditor::LoadPicture(const std::string& path) {

@@ -41,6 +41,10 @@ public:
     bool DuplicateCurrentFrame();
     // The current frame trades places with its neighbour and stays current; false at an end.
     bool MoveCurrentFrame(FrameMove direction);
+    // Frames from picture files (the importer's rules: a lone GIF gives all its frames) after the
+    // current one, with its time, shift and anchor; the first of them becomes current. One step.
+    // Empty when nothing was inserted, else why.
+    std::string InsertPictureFiles(const std::vector<std::string>& paths);
     // Decodes a picture file into the current frame; a file that cannot be decoded changes nothing.
     bool LoadPicture(const std::string& path);
     void SetSound(std::string sound);

@@ -101,6 +101,15 @@ std::vector<std::string> PathsFromPickerAnswer(const std::vector<char>& answer) 
     return paths;
 }
 
+ImportForm FormForDroppedFiles(const std::vector<std::string>& paths) {
+    ImportForm form;
+    form.pictures = JoinPictureList(paths);
+    if (paths.empty()) return form;
+    const std::string name = paths.front().substr(paths.front().find_last_of("\\/") + 1);
+    form.animationName = name.substr(0, name.find_last_of('.'));
+    return form;
+}
+
 ImportOutcome ImportIntoCharacter(CCharacterModel& character, const ImportRequest& request) {
     ImportOutcome outcome;
     const SourceFrames sources = request.IsSheet() ? ReadSpriteSheet(request.files.front(), request.columns, request.rows)

@@ -43,6 +43,9 @@ std::string JoinPictureList(const std::vector<std::string>& paths);
 // by the file names, each ended by a NUL, the whole ended by a second NUL.
 std::vector<std::string> PathsFromPickerAnswer(const std::vector<char>& answer);
 
+// The form for files dropped onto the editor: those pictures, the animation named after the first.
+ImportForm FormForDroppedFiles(const std::vector<std::string>& paths);
+
 struct ImportOutcome {
     bool imported = false;
     size_t frames = 0;

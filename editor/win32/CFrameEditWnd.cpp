@@ -9,6 +9,7 @@
 #include "ControlColumnLayout.h"
 #include "ControlText.h"
 #include "DisplayTimeField.h"
+#include "DroppedFiles.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
 #include "PointMarks.h"
@@ -61,6 +62,7 @@ void CFrameEditWnd::RouteCommands() {
 bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
     if (!CreateChildWindow("tmp3", rect, parent)) return false;
     CreateChildren();
+    DragAcceptFiles(Handle(), TRUE);  // pictures dropped from Explorer become frames
     SetWindowTextString(m_displayTime, "0");
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -229,6 +231,9 @@ LRESULT CFrameEditWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
             ShowFramePopup(Handle(), FramePopup::Origins);
             return 0;
+        case WM_DROPFILES:
+            OnDropPictures(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            return 0;
         default:
             break;
     }
@@ -326,6 +331,15 @@ void CFrameEditWnd::OnDuplicateFrame() {
 
 void CFrameEditWnd::OnMoveFrame(FrameMove direction) {
     if (m_editor.MoveCurrentFrame(direction)) Refresh();
+}
+
+void CFrameEditWnd::OnDropPictures(const std::vector<std::string>& paths) {
+    const std::string why = m_editor.InsertPictureFiles(paths);
+    if (why.empty()) {
+        Refresh();
+        return;
+    }
+    MessageBoxA(ActiveEditorWindow(Handle()), why.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
 
 void CFrameEditWnd::OnOpenImage() {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "CCharacterModel.h"
 #include "CDrawnChildWnd.h"
@@ -60,6 +61,7 @@ private:
     void OnDeleteFrame();
     void OnDuplicateFrame();
     void OnMoveFrame(FrameMove direction);
+    void OnDropPictures(const std::vector<std::string>& paths);
     void OnOpenImage();
     void OnCreateOrigin();
     void OnInsertSound();

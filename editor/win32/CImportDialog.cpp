@@ -3,7 +3,7 @@
 #include "CFilePicker.h"
 #include "EditorResources.h"
 
-CImportDialog::CImportDialog() : CModalDialog(IDD_IMPORT) {
+CImportDialog::CImportDialog(ImportForm form) : CModalDialog(IDD_IMPORT), m_form(std::move(form)) {
     Fields().Bind(IDC_IMPORT_NAME, m_form.animationName);
     Fields().Bind(IDC_IMPORT_PICTURES, m_form.pictures);
     Fields().Bind(IDC_IMPORT_COLUMNS, m_form.columns);
@@ -17,6 +17,7 @@ CImportDialog::CImportDialog() : CModalDialog(IDD_IMPORT) {
 }
 
 bool CImportDialog::OnInitDialog() {
+    PushFields();
     SetFocus(GetDlgItem(Handle(), IDC_IMPORT_NAME));
     return false;
 }

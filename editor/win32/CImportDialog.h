@@ -9,7 +9,7 @@
 
 class CImportDialog : public CModalDialog {
 public:
-    CImportDialog();
+    explicit CImportDialog(ImportForm form);
     // What to import, once the dialog ended with IDOK.
     const std::optional<ImportRequest>& Request() const { return m_request; }
 

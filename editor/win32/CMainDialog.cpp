@@ -9,6 +9,7 @@
 #include "CPreviewDialog.h"
 #include "CharacterDocument.h"
 #include "ControlText.h"
+#include "DroppedFiles.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
 
@@ -31,6 +32,7 @@ CMainDialog::CMainDialog(CCharacterModel& character)
 
 bool CMainDialog::OnInitDialog() {
     AddAboutItem();
+    DragAcceptFiles(Handle(), TRUE);  // a GIF (or other pictures) dropped here is imported
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     PushFields();
@@ -55,6 +57,9 @@ bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result
         case WM_PAINT:
             if (!IsIconic(Handle())) return false;
             PaintIcon();
+            return true;
+        case WM_DROPFILES:
+            OnImport(FormForDroppedFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam))));
             return true;
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<INT_PTR>(m_icon);
@@ -245,8 +250,8 @@ void CMainDialog::OnPreview() {
     dialog.RunModal(Handle());
 }
 
-void CMainDialog::OnImport() {
-    CImportDialog dialog;
+void CMainDialog::OnImport(const ImportForm& form) {
+    CImportDialog dialog(form);
     if (dialog.RunModal(Handle()) != IDOK || !dialog.Request()) return;
     const ImportRequest& request = *dialog.Request();
     if (m_character.FindAnimation(request.animationName) != nullptr) {

@@ -9,6 +9,7 @@
 #include "CModalDialog.h"
 #include "CharacterDiff.h"
 #include "CharacterFile.h"
+#include "ImportForm.h"
 #include "UndoHistory.h"
 
 class CCharacterModel;
@@ -39,7 +40,8 @@ private:
     void OnEditAnimation();
     void OnDeleteAnimation();
     void OnPreview();
-    void OnImport();
+    // The import dialog, its fields filled from `form`; the import is one step.
+    void OnImport(const ImportForm& form = ImportForm());
     // Asks "Save changes to NAME?" when the character changed; true when the caller may go on.
     bool MayDiscardChanges();
     // Saves to the character's file, or through the picker when it has none.

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "CCharacterModel.h"
+#include "FrameEditor.h"
 #include "ImportForm.h"
 #include "PictureEncoder.h"
 
@@ -136,4 +137,43 @@ TEST(ImportForm, PicturesReplaceAnAnimationOfTheNameAndAFailureChangesNothing) {
     EXPECT_FALSE(failed.error.empty());
     EXPECT_EQ(character.FindAnimation("Wave")->frames.size(), 2u);
     EXPECT_EQ(character.AnimationCount(), 1u);
+}
+
+TEST(DroppedPictures, BecomeFramesAfterTheCurrentOneInOneStep) {
+    CAnimation animation;
+    for (uint32_t time : {100u, 200u}) {
+        CFrame frame;
+        frame.displayTime = time;
+        frame.anchor = {7, 9};
+        frame.shift = {2, 1};
+        animation.frames.push_back(frame);
+    }
+    CFrameEditor editor;
+    editor.SetAnimation(animation);
+    const std::string red = WritePng("red.png", 6, 5, {255, 0, 0});
+    const std::string blue = WritePng("blue.png", 4, 4, {0, 0, 255});
+    EXPECT_EQ(editor.InsertPictureFiles({red, blue}), "");
+    const auto& frames = editor.Animation().frames;
+    ASSERT_EQ(frames.size(), 4u);
+    EXPECT_EQ(editor.CurrentIndex(), 1u) << "the first dropped picture is current";
+    EXPECT_EQ(frames[1].image.width(), 6);
+    EXPECT_EQ(frames[2].image.width(), 4);
+    EXPECT_EQ(frames[3].displayTime, 200u) << "the frames after the current one follow the dropped ones";
+    for (size_t i : {1u, 2u}) {
+        EXPECT_EQ(frames[i].displayTime, 100u) << "the current frame's time, anchor and shift";
+        EXPECT_EQ(frames[i].anchor, (PointF{7, 9}));
+        EXPECT_EQ(frames[i].shift, (PointF{2, 1}));
+    }
+    EXPECT_EQ(editor.UndoSteps(), 1u);
+    EXPECT_NE(editor.InsertPictureFiles({red + ".gone"}), "") << "why nothing was inserted";
+    EXPECT_EQ(editor.UndoSteps(), 1u);
+    ASSERT_TRUE(editor.Undo());
+    EXPECT_EQ(editor.Animation(), animation);
+}
+
+TEST(DroppedPictures, ADropOntoTheMainDialogNamesTheAnimationAfterTheFirstFile) {
+    const ImportForm form = FormForDroppedFiles({"C:\\art\\Hop.gif", "C:\\art\\b.png"});
+    EXPECT_EQ(form.animationName, "Hop");
+    EXPECT_EQ(SplitPictureList(form.pictures), (std::vector<std::string>{"C:\\art\\Hop.gif", "C:\\art\\b.png"}));
+    EXPECT_EQ(FormForDroppedFiles({"wave"}).animationName, "wave");
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include "CCharacterModel.h"
 #include "EditorFiles.h"
 #include "TarvelDriver.h"
@@ -25,6 +27,27 @@ void ImportThroughDialog(const TarvelProcess& tarvel, bool byKeys, const std::ve
     for (const auto& [id, text] : fields) SetItemText(dialog, id, text);
     PostClick(dialog, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "the fields were taken";
+}
+
+// Drops the files onto the window as the shell hands a drop over: a DROPFILES block (the names
+// each ended by a NUL, the list by a second one) in the target's own memory, whose address is
+// the drop handle. A block in this process would mean nothing there.
+void DropFiles(const TarvelProcess& tarvel, HWND target, const std::vector<std::string>& paths) {
+    std::string names;
+    for (const std::string& path : paths) names += path + '\0';
+    names += '\0';
+    std::vector<char> block(sizeof(DROPFILES) + names.size(), '\0');
+    auto* drop = reinterpret_cast<DROPFILES*>(block.data());
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = {20, 20};
+    names.copy(block.data() + sizeof(DROPFILES), names.size());
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, tarvel.ProcessId());
+    ASSERT_NE(process, nullptr);
+    void* there = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    ASSERT_NE(there, nullptr);
+    ASSERT_TRUE(WriteProcessMemory(process, there, block.data(), block.size(), nullptr));
+    CloseHandle(process);
+    PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(there), 0);
 }
 
 }  // namespace
@@ -84,4 +107,42 @@ TEST(ImportDialog, AFieldThatCannotBeTakenIsSaidAndTheDialogStays) {
     PostClick(dialog, IDCANCEL);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     EXPECT_TRUE(ListItems(GetDlgItem(tarvel.MainDialog(), 1007)).empty());
+}
+
+TEST(ImportDialog, PicturesDroppedOntoTheFrameWindowBecomeFramesAfterTheCurrentOne) {
+    const std::string folder = editor_files::Folder("drop-frames");
+    const std::string a = editor_files::WriteBitmap(folder, "a.bmp", 12, 10, 0x00C000, 0x00C000);
+    const std::string b = editor_files::WriteBitmap(folder, "b.bmp", 14, 10, 0x0000C0, 0x0000C0);
+    TarvelProcess tarvel(folder);
+    const AnimationWindows w = OpenAnimationDialog(tarvel, 1004);
+    SetItemText(w.dialog, 1010, "Walk");
+    DropFiles(tarvel, w.frame, {a, b});
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(w.frameList).size() == 3; })) << "one frame per dropped picture";
+    EXPECT_EQ(SendMessageA(w.frameList, LB_GETCURSEL, 0, 0), 1);
+    PressKeys(w.dialog, {VK_CONTROL, 'Z'}, w.frameList);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.frameList).size() == 1; })) << "the drop is one step";
+    PressKeys(w.dialog, {VK_CONTROL, 'Y'});
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(w.frameList).size() == 3; }));
+    ASSERT_TRUE(CloseDialog(w.dialog));
+    SaveFromEditor(tarvel, folder + "\\walk.rux");
+    const CCharacterModel saved(folder + "\\walk.rux");
+    ASSERT_NE(saved.FindAnimation("Walk"), nullptr);
+    const auto& frames = saved.FindAnimation("Walk")->frames;
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_TRUE(frames[0].image.IsEmpty()) << "the frame that was current stays first";
+    EXPECT_EQ(frames[1].image.width(), 12);
+    EXPECT_EQ(frames[2].image.width(), 14);
+}
+
+TEST(ImportDialog, FilesDroppedOntoTheMainDialogOpenTheImportNamedAfterTheFirst) {
+    const std::string folder = editor_files::Folder("drop-main");
+    const std::string hop = editor_files::WriteBitmap(folder, "Hop.bmp", 12, 10, 0x00C000, 0x00C000);
+    TarvelProcess tarvel(folder);
+    DropFiles(tarvel, tarvel.MainDialog(), {hop});
+    HWND dialog = WaitForDialog(tarvel.ProcessId(), "Import Animation", tarvel.MainDialog());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ItemText(dialog, 1200), "Hop");
+    EXPECT_EQ(ItemText(dialog, 1201), hop);
+    PostClick(dialog, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(GetDlgItem(tarvel.MainDialog(), 1007)) == std::vector<std::string>{"Hop"}; }));
 }
