@@ -22,6 +22,7 @@ EditorShortcut ShortcutForKey(int virtualKey, KeyModifiers modifiers) {
     if (virtualKey == 'Z') return modifiers.shift ? EditorShortcut::Redo : EditorShortcut::Undo;
     if (virtualKey == kOemPlus || virtualKey == kKeypadAdd) return EditorShortcut::ZoomIn;
     if (virtualKey == kOemMinus || virtualKey == kKeypadSubtract) return EditorShortcut::ZoomOut;
+    if (virtualKey == 'V') return modifiers.shift ? EditorShortcut::PastePicture : EditorShortcut::Paste;
     if (virtualKey == 'P') return modifiers.shift ? EditorShortcut::OnionNext : EditorShortcut::OnionPrevious;
     if (modifiers.shift) return EditorShortcut::None;
     switch (virtualKey) {
@@ -31,6 +32,7 @@ EditorShortcut ShortcutForKey(int virtualKey, KeyModifiers modifiers) {
         case 'Y': return EditorShortcut::Redo;
         case 'D': return EditorShortcut::DuplicateFrame;
         case 'I': return EditorShortcut::Import;
+        case 'C': return EditorShortcut::Copy;
         case kPageUp: return EditorShortcut::MoveFrameEarlier;
         case kPageDown: return EditorShortcut::MoveFrameLater;
         case '0':

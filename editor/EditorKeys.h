@@ -21,6 +21,9 @@ enum class EditorShortcut {
     OnionPrevious,     // Ctrl+P: the previous frame faintly under the current one
     OnionNext,         // Ctrl+Shift+P: the next frame likewise
     Import,            // Ctrl+I
+    Copy,              // Ctrl+C
+    Paste,             // Ctrl+V: frames after the current one (a picture as a new frame)
+    PastePicture,      // Ctrl+Shift+V: a picture into the current frame
 };
 
 struct KeyModifiers {

@@ -79,6 +79,25 @@ bool CFrameEditor::MoveCurrentFrame(FrameMove direction) {
     return true;
 }
 
+bool CFrameEditor::PasteFrames(std::vector<CFrame> frames) {
+    if (frames.empty()) return false;
+    auto& mine = m_animation.frames;
+    const size_t at = mine.empty() ? 0 : m_current + 1;
+    mine.insert(mine.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(frames.begin()),
+                std::make_move_iterator(frames.end()));
+    m_current = at;
+    Record();
+    return true;
+}
+
+bool CFrameEditor::PastePicture(CBryDIB picture) {
+    CFrame* frame = CurrentFrame();
+    if (frame == nullptr || picture.IsEmpty()) return false;
+    frame->image = std::move(picture);
+    Record();
+    return true;
+}
+
 std::string CFrameEditor::InsertPictureFiles(const std::vector<std::string>& paths) {
     const SourceFrames sources = ReadPictureFiles(paths);
     if (sources.frames.empty()) return sources.error;

@@ -41,6 +41,10 @@ public:
     bool DuplicateCurrentFrame();
     // The current frame trades places with its neighbour and stays current; false at an end.
     bool MoveCurrentFrame(FrameMove direction);
+    // Frames from the clipboard after the current one; the first of them becomes current. One step.
+    bool PasteFrames(std::vector<CFrame> frames);
+    // A picture into the current frame (one step); false without a current frame or picture.
+    bool PastePicture(CBryDIB picture);
     // Frames from picture files (the importer's rules: a lone GIF gives all its frames) after the
     // current one, with its time, shift and anchor; the first of them becomes current. One step.
     // Empty when nothing was inserted, else why.
