@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "CFilePicker.h"
+#include "ClipboardFrames.h"
 #include "CNameDialog.h"
 #include "ControlColumnLayout.h"
 #include "ControlText.h"
@@ -193,6 +194,40 @@ bool CFrameEditWnd::OnFrameShortcut(EditorShortcut shortcut) {
     return true;
 }
 
+// Copy and paste of frames while the picture area or the frame list has the focus; in the
+// text fields the keys stay theirs. A picture from another program pastes as a new frame with
+// the current frame's time, anchor and shift.
+bool CFrameEditWnd::OnClipboardShortcut(EditorShortcut shortcut, HWND target) {
+    if (target != Handle() && target != m_frameList) return false;
+    bool changed = false;
+    switch (shortcut) {
+        case EditorShortcut::Copy:
+            if (const CFrame* frame = m_editor.CurrentFrame()) PutFramesOnClipboard(Handle(), {*frame});
+            return true;
+        case EditorShortcut::Paste:
+            if (auto frames = FramesOnClipboard(Handle())) {
+                changed = m_editor.PasteFrames(std::move(*frames));
+            } else if (CBryDIB picture = PictureOnClipboard(Handle()); !picture.IsEmpty()) {
+                CFrame frame;
+                if (const CFrame* current = m_editor.CurrentFrame()) {
+                    frame.displayTime = current->displayTime;
+                    frame.anchor = current->anchor;
+                    frame.shift = current->shift;
+                }
+                frame.image = std::move(picture);
+                changed = m_editor.PasteFrames({std::move(frame)});
+            }
+            break;
+        case EditorShortcut::PastePicture:
+            changed = m_editor.PastePicture(PictureOnClipboard(Handle()));
+            break;
+        default:
+            return false;
+    }
+    if (changed) Refresh();
+    return true;
+}
+
 // True when the shortcut is a zoom, whether or not the zoom was at its limit already.
 bool CFrameEditWnd::OnZoom(EditorShortcut shortcut) {
     bool changed = false;
@@ -256,7 +291,7 @@ bool CFrameEditWnd::OnKey(const MSG& message) {
         return true;
     }
     const EditorShortcut shortcut = ShortcutOf(message);
-    if (OnZoom(shortcut) || OnFrameShortcut(shortcut)) return true;
+    if (OnZoom(shortcut) || OnFrameShortcut(shortcut) || OnClipboardShortcut(shortcut, message.hwnd)) return true;
     if (message.message != WM_KEYDOWN || message.hwnd != Handle()) return false;
     const auto nudge = NudgeForKey(static_cast<int>(message.wParam), ModifiersNow());
     if (!nudge) return false;

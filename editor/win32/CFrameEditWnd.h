@@ -51,6 +51,7 @@ private:
     void DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const;
     bool OnZoom(EditorShortcut shortcut);
     bool OnFrameShortcut(EditorShortcut shortcut);
+    bool OnClipboardShortcut(EditorShortcut shortcut, HWND target);
     void OnSize(int cx, int cy);
     void OnLeftPress(LPARAM point);
     void OnMouseMove(LPARAM point);
