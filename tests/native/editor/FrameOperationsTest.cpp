@@ -76,18 +76,6 @@ TEST(FrameOperations, MovingCarriesTheFrameAndTheSelectionAndStopsAtTheEnds) {
     EXPECT_EQ(Times(editor), (std::vector<uint32_t>{200, 100, 300}));
 }
 
-TEST(FrameOperations, ADuplicateThenAMoveUndoOneAtATime) {
-    CFrameEditor editor = EditorWith(2, 0);
-    editor.DuplicateCurrentFrame();  // 100 100 200, current 1
-    editor.MoveCurrentFrame(FrameMove::Later);  // 100 200 100, current 2
-    EXPECT_EQ(Times(editor), (std::vector<uint32_t>{100, 200, 100}));
-    editor.Undo();
-    EXPECT_EQ(Times(editor), (std::vector<uint32_t>{100, 100, 200}));
-    editor.Undo();
-    EXPECT_EQ(Times(editor), (std::vector<uint32_t>{100, 200}));
-    EXPECT_LT(editor.CurrentIndex(), 2u) << "the selection stays on a frame that exists";
-}
-
 TEST(FrameOperations, TheirKeysNeedCtrlAlone) {
     constexpr int kPageUp = 0x21, kPageDown = 0x22;
     const KeyModifiers ctrl{true, false, false};

@@ -91,24 +91,6 @@ TEST(ImportDialog, ASheetThenPicturesThatReplaceItAfterAskingEachOneUndoStep) {
     EXPECT_EQ(cells.frames[1].anchor, (PointF{10, 20})) << "the middle of the bottom edge";
 }
 
-TEST(ImportDialog, AFieldThatCannotBeTakenIsSaidAndTheDialogStays) {
-    TarvelProcess tarvel(editor_files::Folder("import-refused"));
-    PostClick(tarvel.MainDialog(), kImportButton);
-    HWND dialog = WaitForDialog(tarvel.ProcessId(), "Import Animation", tarvel.MainDialog());
-    ASSERT_NE(dialog, nullptr);
-    SetItemText(dialog, 1201, "a.bmp");
-    PostClick(dialog, IDOK);
-    HWND box = WaitForDialog(tarvel.ProcessId(), "Import Animation", dialog);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageText(box), "The animation needs a name.");
-    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-    EXPECT_TRUE(IsWindow(dialog));
-    PostClick(dialog, IDCANCEL);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    EXPECT_TRUE(ListItems(GetDlgItem(tarvel.MainDialog(), 1007)).empty());
-}
-
 TEST(ImportDialog, PicturesDroppedOntoTheFrameWindowBecomeFramesAfterTheCurrentOne) {
     const std::string folder = editor_files::Folder("drop-frames");
     const std::string a = editor_files::WriteBitmap(folder, "a.bmp", 12, 10, 0x00C000, 0x00C000);
