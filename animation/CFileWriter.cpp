@@ -13,6 +13,11 @@ CFileWriter::~CFileWriter() = default;
 bool CFileWriter::Write(const void* data, size_t n) {
     if (!m_good) return false;
     if (n == 0) return true;
+    if (m_sink != nullptr) {
+        const auto* bytes = static_cast<const uint8_t*>(data);
+        m_sink->insert(m_sink->end(), bytes, bytes + n);
+        return true;
+    }
     m_good = std::fwrite(data, 1, n, m_file.get()) == n;
     return m_good;
 }

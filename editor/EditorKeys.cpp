@@ -3,6 +3,8 @@
 namespace {
 
 // Virtual-key codes of the platform.
+constexpr int kPageUp = 0x21;
+constexpr int kPageDown = 0x22;
 constexpr int kLeft = 0x25;
 constexpr int kUp = 0x26;
 constexpr int kRight = 0x27;
@@ -20,12 +22,19 @@ EditorShortcut ShortcutForKey(int virtualKey, KeyModifiers modifiers) {
     if (virtualKey == 'Z') return modifiers.shift ? EditorShortcut::Redo : EditorShortcut::Undo;
     if (virtualKey == kOemPlus || virtualKey == kKeypadAdd) return EditorShortcut::ZoomIn;
     if (virtualKey == kOemMinus || virtualKey == kKeypadSubtract) return EditorShortcut::ZoomOut;
+    if (virtualKey == 'V') return modifiers.shift ? EditorShortcut::PastePicture : EditorShortcut::Paste;
+    if (virtualKey == 'P') return modifiers.shift ? EditorShortcut::OnionNext : EditorShortcut::OnionPrevious;
     if (modifiers.shift) return EditorShortcut::None;
     switch (virtualKey) {
         case 'S': return EditorShortcut::Save;
         case 'O': return EditorShortcut::Open;
         case 'N': return EditorShortcut::New;
         case 'Y': return EditorShortcut::Redo;
+        case 'D': return EditorShortcut::DuplicateFrame;
+        case 'I': return EditorShortcut::Import;
+        case 'C': return EditorShortcut::Copy;
+        case kPageUp: return EditorShortcut::MoveFrameEarlier;
+        case kPageDown: return EditorShortcut::MoveFrameLater;
         case '0':
         case kKeypad0: return EditorShortcut::ZoomReset;
         default: return EditorShortcut::None;

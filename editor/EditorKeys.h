@@ -15,6 +15,15 @@ enum class EditorShortcut {
     ZoomIn,     // Ctrl + '+' (main keyboard or keypad)
     ZoomOut,    // Ctrl + '-'
     ZoomReset,  // Ctrl + '0'
+    DuplicateFrame,    // Ctrl+D
+    MoveFrameEarlier,  // Ctrl+Page Up
+    MoveFrameLater,    // Ctrl+Page Down
+    OnionPrevious,     // Ctrl+P: the previous frame faintly under the current one
+    OnionNext,         // Ctrl+Shift+P: the next frame likewise
+    Import,            // Ctrl+I
+    Copy,              // Ctrl+C
+    Paste,             // Ctrl+V: frames after the current one (a picture as a new frame)
+    PastePicture,      // Ctrl+Shift+V: a picture into the current frame
 };
 
 struct KeyModifiers {

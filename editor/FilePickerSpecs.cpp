@@ -12,8 +12,13 @@ const FilePickerSpec kSaveCharacterPicker{PickerMode::Save, "rux", "*.rux", kCha
                                           kPickerHideReadOnly | kPickerPathMustExist};
 const FilePickerSpec kOpenImagePicker{
     PickerMode::Open, "bmp", "*.bmp",
-    "Bitmap Files (*.bmp)|*.bmp|JPEG files (*.jpg)|*.jpg|Targa Files (*.tga)|*.tga|All Files (*.*)|*.*||",
+    "Bitmap Files (*.bmp)|*.bmp|JPEG files (*.jpg)|*.jpg|Targa Files (*.tga)|*.tga|PNG Files (*.png)|*.png|"
+    "All Files (*.*)|*.*||",
     kOpenFlags};
+const FilePickerSpec kImportPicturesPicker{
+    PickerMode::Open, "gif", "",
+    "Pictures (*.gif, *.bmp, *.jpg, *.tga, *.png)|*.gif;*.bmp;*.jpg;*.jpeg;*.tga;*.png|All Files (*.*)|*.*||",
+    kOpenFlags | kPickerAllowMultiple | kPickerExplorer};
 const FilePickerSpec kInsertSoundPicker{PickerMode::Open, "wav", "*.wav",
                                         "Wave Files (*.wav)|*.wav|All Files (*.*)|*.*||", kOpenFlags};
 

@@ -1,5 +1,5 @@
 #pragma once
-// The editor's four file pickers: mode, default extension, initial name, filter, flags.
+// The editor's file pickers: mode, default extension, initial name, filter, flags.
 #include <cstdint>
 #include <string>
 
@@ -16,12 +16,16 @@ struct FilePickerSpec {
 constexpr uint32_t kPickerHideReadOnly = 0x0004;
 constexpr uint32_t kPickerPathMustExist = 0x0800;
 constexpr uint32_t kPickerFileMustExist = 0x1000;
+constexpr uint32_t kPickerAllowMultiple = 0x0200;
+constexpr uint32_t kPickerExplorer = 0x80000;  // with several files: NUL-separated names
 
 extern const FilePickerSpec kLoadCharacterPicker;
 // Like Load, but a new file name is accepted (no file-must-exist flag).
 extern const FilePickerSpec kSaveCharacterPicker;
 extern const FilePickerSpec kOpenImagePicker;
 extern const FilePickerSpec kInsertSoundPicker;
+// The pictures of an import: one GIF or sheet, or several pictures at once.
+extern const FilePickerSpec kImportPicturesPicker;
 
 // The filter as the platform's picker wants it: every '|' a NUL (the final "||" ends the list).
 std::string PickerFilterString(const std::string& filter);

@@ -1,5 +1,5 @@
 #pragma once
-// Inserting and deleting frames of the animation being edited.
+// Inserting, duplicating, moving and deleting frames of the animation being edited.
 #include <cstddef>
 
 class CAnimation;
@@ -17,3 +17,12 @@ enum class DeleteOutcome {
 // Removes the current frame unless it is the only one; the following frames move down and
 // `current` stays in range.
 DeleteOutcome DeleteFrameAt(CAnimation& animation, size_t& current);
+
+// Puts a copy of the current frame (picture, time, shift, anchor, origins, sound) right after
+// it and returns the copy's index. Without such a frame nothing changes and `current` comes back.
+size_t DuplicateFrameAt(CAnimation& animation, size_t current);
+
+enum class FrameMove { Earlier, Later };
+
+// Swaps the current frame with its neighbour; `current` follows the frame. False at either end.
+bool MoveFrame(CAnimation& animation, size_t& current, FrameMove direction);

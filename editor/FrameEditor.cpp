@@ -2,7 +2,9 @@
 
 #include "FieldText.h"
 #include "FrameDrag.h"
+#include "ImportedAnimation.h"
 #include "PointMarks.h"
+#include "SourcePictures.h"
 
 void CFrameEditor::SetAnimation(CAnimation animation) {
     m_animation = std::move(animation);
@@ -62,6 +64,53 @@ DeleteOutcome CFrameEditor::DeleteCurrentFrame() {
     const DeleteOutcome outcome = DeleteFrameAt(m_animation, m_current);
     Record();
     return outcome;
+}
+
+bool CFrameEditor::DuplicateCurrentFrame() {
+    if (CurrentFrame() == nullptr) return false;
+    m_current = DuplicateFrameAt(m_animation, m_current);
+    Record();
+    return true;
+}
+
+bool CFrameEditor::MoveCurrentFrame(FrameMove direction) {
+    if (!MoveFrame(m_animation, m_current, direction)) return false;
+    Record();
+    return true;
+}
+
+bool CFrameEditor::PasteFrames(std::vector<CFrame> frames) {
+    if (frames.empty()) return false;
+    auto& mine = m_animation.frames;
+    const size_t at = mine.empty() ? 0 : m_current + 1;
+    mine.insert(mine.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(frames.begin()),
+                std::make_move_iterator(frames.end()));
+    m_current = at;
+    Record();
+    return true;
+}
+
+bool CFrameEditor::PastePicture(CBryDIB picture) {
+    CFrame* frame = CurrentFrame();
+    if (frame == nullptr || picture.IsEmpty()) return false;
+    frame->image = std::move(picture);
+    Record();
+    return true;
+}
+
+std::string CFrameEditor::InsertPictureFiles(const std::vector<std::string>& paths) {
+    const SourceFrames sources = ReadPictureFiles(paths);
+    if (sources.frames.empty()) return sources.error;
+    ImportFrameSettings settings;
+    if (const CFrame* frame = CurrentFrame()) settings = {frame->displayTime, frame->anchor, frame->shift};
+    CAnimation pictures = AnimationFromSources(sources.frames, settings);
+    auto& frames = m_animation.frames;
+    const size_t at = frames.empty() ? 0 : m_current + 1;
+    frames.insert(frames.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(pictures.frames.begin()),
+                  std::make_move_iterator(pictures.frames.end()));
+    m_current = at;
+    Record();
+    return std::string();
 }
 
 bool CFrameEditor::LoadPicture(const std::string& path) {
@@ -145,6 +194,12 @@ bool CFrameEditor::Redo() {
 void CFrameEditor::AfterHistoryMove() {
     m_dragging = false;
     ClampCurrentIndex();
+}
+
+const CFrame* CFrameEditor::OnionFrame(OnionSide side) const {
+    if (!ShowsOnion(side)) return nullptr;
+    const auto index = OnionNeighbour(m_animation.frames.size(), m_current, side);
+    return index ? &m_animation.frames[*index] : nullptr;
 }
 
 bool CFrameEditor::ZoomIn() {

@@ -8,6 +8,7 @@
 #include "AnimationDiff.h"
 #include "CAnimation.h"
 #include "FrameCommands.h"
+#include "OnionSkin.h"
 #include "PointF.h"
 #include "UndoHistory.h"
 
@@ -36,6 +37,18 @@ public:
 
     void InsertNewFrame();
     DeleteOutcome DeleteCurrentFrame();
+    // A copy of the current frame after it becomes current; false without a current frame.
+    bool DuplicateCurrentFrame();
+    // The current frame trades places with its neighbour and stays current; false at an end.
+    bool MoveCurrentFrame(FrameMove direction);
+    // Frames from the clipboard after the current one; the first of them becomes current. One step.
+    bool PasteFrames(std::vector<CFrame> frames);
+    // A picture into the current frame (one step); false without a current frame or picture.
+    bool PastePicture(CBryDIB picture);
+    // Frames from picture files (the importer's rules: a lone GIF gives all its frames) after the
+    // current one, with its time, shift and anchor; the first of them becomes current. One step.
+    // Empty when nothing was inserted, else why.
+    std::string InsertPictureFiles(const std::vector<std::string>& paths);
     // Decodes a picture file into the current frame; a file that cannot be decoded changes nothing.
     bool LoadPicture(const std::string& path);
     void SetSound(std::string sound);
@@ -70,6 +83,13 @@ public:
     // Ctrl + wheel: a turn away from the author zooms in.
     bool ZoomByWheel(int wheelDelta);
 
+    // The onion skin of each side, off at first; a view setting, neither a step nor saved.
+    bool ShowsOnion(OnionSide side) const { return m_onion[Side(side)]; }
+    void ToggleOnion(OnionSide side) { m_onion[Side(side)] = !m_onion[Side(side)]; }
+    // The frame shown faintly on that side of the current one: null while that side is off or
+    // has no other frame.
+    const CFrame* OnionFrame(OnionSide side) const;
+
     // Every change above is a step; typing into one field of one frame makes one step.
     bool Undo();
     bool Redo();
@@ -79,11 +99,13 @@ private:
     void Record(const std::string& mergeKey = std::string());
     std::string FieldKey(const char* field) const;
     void AfterHistoryMove();
+    static size_t Side(OnionSide side) { return side == OnionSide::Previous ? 0 : 1; }
 
     CAnimation m_animation;
     CUndoHistory<CAnimation, CAnimationDiff> m_history;
     std::string m_selectedPoint;  // empty: the anchor
     int m_zoom = 1;
+    bool m_onion[2] = {false, false};
     size_t m_current = 0;
     bool m_dragging = false;
     std::string m_dragTarget;

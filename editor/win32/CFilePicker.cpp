@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ImportForm.h"
+
 HWND ActiveEditorWindow(HWND anyEditorWindow) {
     HWND main = GetAncestor(anyEditorWindow, GA_ROOTOWNER);
     return main != nullptr ? GetLastActivePopup(main) : anyEditorWindow;
@@ -11,7 +13,7 @@ HWND ActiveEditorWindow(HWND anyEditorWindow) {
 
 bool CFilePicker::Run(HWND editorWindow) {
     const std::string filter = PickerFilterString(m_spec.filter);
-    std::vector<char> file(4096, '\0');
+    std::vector<char> file(32768, '\0');  // room for many names when several can be chosen
     const std::string initialName = m_spec.initialName;
     initialName.copy(file.data(), file.size() - 1);
     char startFolder[255] = {};
@@ -29,7 +31,9 @@ bool CFilePicker::Run(HWND editorWindow) {
     request.Flags = m_spec.flags;
     const BOOL chosen = m_spec.mode == PickerMode::Open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
     if (!chosen) return false;
-    m_fullPath = file.data();
+    m_fullPaths = PathsFromPickerAnswer(file);
+    if (m_fullPaths.empty()) return false;
+    m_fullPath = m_fullPaths.front();
     // The chosen file's folder becomes the current directory, as the platform's picker does
     // without OFN_NOCHANGEDIR (not every implementation does it for a typed full path): the
     // next picker opens there and the preview finds sounds chosen there.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "FilePickerSpecs.h"
 
@@ -14,11 +15,14 @@ public:
     // in the current directory. True when the author chose a file.
     bool Run(HWND editorWindow);
     const std::string& FullPath() const { return m_fullPath; }
+    // Every chosen file, for a picker that takes several (the first is FullPath()).
+    const std::vector<std::string>& FullPaths() const { return m_fullPaths; }
     std::string FileName() const { return FileNameWithoutFolder(m_fullPath); }
 
 private:
     const FilePickerSpec& m_spec;
     std::string m_fullPath;
+    std::vector<std::string> m_fullPaths;
 };
 
 // The window a picker or message box of the editor belongs to: the active popup of the

@@ -5,10 +5,12 @@
 #include <cstdint>
 
 #include "CFilePicker.h"
+#include "ClipboardFrames.h"
 #include "CNameDialog.h"
 #include "ControlColumnLayout.h"
 #include "ControlText.h"
 #include "DisplayTimeField.h"
+#include "DroppedFiles.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
 #include "PointMarks.h"
@@ -49,6 +51,9 @@ void CFrameEditWnd::RouteCommands() {
     m_commands.OnNotification(IDC_DISPLAY_TIME, EN_UPDATE, [this] { OnDisplayTimeUpdate(); });
     m_commands.OnCommand(ID_FRAME_INSERT_NEW, [this] { OnInsertNew(); });
     m_commands.OnCommand(ID_FRAME_DELETE, [this] { OnDeleteFrame(); });
+    m_commands.OnCommand(ID_FRAME_DUPLICATE, [this] { OnDuplicateFrame(); });
+    m_commands.OnCommand(ID_FRAME_MOVE_EARLIER, [this] { OnMoveFrame(FrameMove::Earlier); });
+    m_commands.OnCommand(ID_FRAME_MOVE_LATER, [this] { OnMoveFrame(FrameMove::Later); });
     m_commands.OnCommand(ID_FRAME_OPEN_IMAGE, [this] { OnOpenImage(); });
     m_commands.OnCommand(ID_ORIGIN_CREATE, [this] { OnCreateOrigin(); });
     m_commands.OnCommand(ID_FRAME_INSERT_SOUND, [this] { OnInsertSound(); });
@@ -58,6 +63,7 @@ void CFrameEditWnd::RouteCommands() {
 bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
     if (!CreateChildWindow("tmp3", rect, parent)) return false;
     CreateChildren();
+    DragAcceptFiles(Handle(), TRUE);  // pictures dropped from Explorer become frames
     SetWindowTextString(m_displayTime, "0");
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -118,12 +124,18 @@ void CFrameEditWnd::Draw(HDC dc) {
 
 void CFrameEditWnd::DrawFrame(HDC dc) const {
     const CFrame* frame = m_editor.CurrentFrame();
-    if (frame == nullptr || frame->image.IsEmpty()) return;
+    if (frame == nullptr) return;
     const SIZE client = ClientSize(Handle());
     const int zoom = m_editor.Zoom();
+    const bool onion = m_editor.OnionFrame(OnionSide::Previous) != nullptr ||
+                       m_editor.OnionFrame(OnionSide::Next) != nullptr;
+    if (onion) DrawOnionSkin(dc, *frame, client, zoom);
+    if (frame->image.IsEmpty()) return;
     const PicturePosition at = CentredPicture(*frame, client.cx, client.cy, zoom);
     const GdiPalette palette = CreatePictureGdiPalette(frame->image);
-    if (zoom == 1)
+    if (onion)
+        DrawKeyedPicture(dc, frame->image, at, zoom);  // its key colour shows the neighbours
+    else if (zoom == 1)
         DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
     else
         DrawZoomedPicture(dc, frame->image, at, zoom, palette.Get());
@@ -146,6 +158,74 @@ void CFrameEditWnd::DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosit
     StretchBlt(dc, at.x, at.y, picture.Width() * zoom, picture.Height() * zoom, picture.Dc(), 0, 0, picture.Width(),
                picture.Height(), SRCCOPY);
     SetStretchBltMode(dc, previousMode);
+}
+
+void CFrameEditWnd::DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int zoom) const {
+    for (const OnionSide side : {OnionSide::Previous, OnionSide::Next}) {
+        const CFrame* neighbour = m_editor.OnionFrame(side);
+        if (neighbour == nullptr || neighbour->image.IsEmpty()) continue;
+        const PicturePosition at = OnionPosition(frame, *neighbour, side, client.cx, client.cy, zoom);
+        DrawKeyedPicture(dc, FadedPicture(neighbour->image), at, zoom);
+    }
+}
+
+// The picture at `zoom` times its size with its key-coloured pixels left out.
+void CFrameEditWnd::DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const {
+    COffscreenBuffer picture;
+    picture.Make(image.width(), image.RowCount());
+    if (picture.Dc() == nullptr) return;
+    const GdiPalette palette = CreatePictureGdiPalette(image);
+    DrawPicture(picture.Dc(), image, 0, 0, palette.Get());
+    TransparentBlt(dc, at.x, at.y, picture.Width() * zoom, picture.Height() * zoom, picture.Dc(), 0, 0,
+                   picture.Width(), picture.Height(), RGB(175, 175, 175));
+}
+
+// The frame commands and onion-skin toggles of the keys; true when the shortcut was one.
+bool CFrameEditWnd::OnFrameShortcut(EditorShortcut shortcut) {
+    switch (shortcut) {
+        case EditorShortcut::DuplicateFrame: OnDuplicateFrame(); return true;
+        case EditorShortcut::MoveFrameEarlier: OnMoveFrame(FrameMove::Earlier); return true;
+        case EditorShortcut::MoveFrameLater: OnMoveFrame(FrameMove::Later); return true;
+        case EditorShortcut::OnionPrevious: m_editor.ToggleOnion(OnionSide::Previous); break;
+        case EditorShortcut::OnionNext: m_editor.ToggleOnion(OnionSide::Next); break;
+        default: return false;
+    }
+    Repaint();
+    return true;
+}
+
+// Copy and paste of frames while the picture area or the frame list has the focus; in the
+// text fields the keys stay theirs. A picture from another program pastes as a new frame with
+// the current frame's time, anchor and shift.
+bool CFrameEditWnd::OnClipboardShortcut(EditorShortcut shortcut, HWND target) {
+    if (target != Handle() && target != m_frameList) return false;
+    bool changed = false;
+    switch (shortcut) {
+        case EditorShortcut::Copy:
+            if (const CFrame* frame = m_editor.CurrentFrame()) PutFramesOnClipboard(Handle(), {*frame});
+            return true;
+        case EditorShortcut::Paste:
+            if (auto frames = FramesOnClipboard(Handle())) {
+                changed = m_editor.PasteFrames(std::move(*frames));
+            } else if (CBryDIB picture = PictureOnClipboard(Handle()); !picture.IsEmpty()) {
+                CFrame frame;
+                if (const CFrame* current = m_editor.CurrentFrame()) {
+                    frame.displayTime = current->displayTime;
+                    frame.anchor = current->anchor;
+                    frame.shift = current->shift;
+                }
+                frame.image = std::move(picture);
+                changed = m_editor.PasteFrames({std::move(frame)});
+            }
+            break;
+        case EditorShortcut::PastePicture:
+            changed = m_editor.PastePicture(PictureOnClipboard(Handle()));
+            break;
+        default:
+            return false;
+    }
+    if (changed) Refresh();
+    return true;
 }
 
 // True when the shortcut is a zoom, whether or not the zoom was at its limit already.
@@ -186,6 +266,9 @@ LRESULT CFrameEditWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
             ShowFramePopup(Handle(), FramePopup::Origins);
             return 0;
+        case WM_DROPFILES:
+            OnDropPictures(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            return 0;
         default:
             break;
     }
@@ -207,7 +290,8 @@ bool CFrameEditWnd::OnKey(const MSG& message) {
         if (m_editor.ZoomByWheel(GET_WHEEL_DELTA_WPARAM(message.wParam))) Repaint();
         return true;
     }
-    if (OnZoom(ShortcutOf(message))) return true;
+    const EditorShortcut shortcut = ShortcutOf(message);
+    if (OnZoom(shortcut) || OnFrameShortcut(shortcut) || OnClipboardShortcut(shortcut, message.hwnd)) return true;
     if (message.message != WM_KEYDOWN || message.hwnd != Handle()) return false;
     const auto nudge = NudgeForKey(static_cast<int>(message.wParam), ModifiersNow());
     if (!nudge) return false;
@@ -274,6 +358,23 @@ void CFrameEditWnd::OnDeleteFrame() {
         case DeleteOutcome::NoSuchFrame:
             break;
     }
+}
+
+void CFrameEditWnd::OnDuplicateFrame() {
+    if (m_editor.DuplicateCurrentFrame()) Refresh();
+}
+
+void CFrameEditWnd::OnMoveFrame(FrameMove direction) {
+    if (m_editor.MoveCurrentFrame(direction)) Refresh();
+}
+
+void CFrameEditWnd::OnDropPictures(const std::vector<std::string>& paths) {
+    const std::string why = m_editor.InsertPictureFiles(paths);
+    if (why.empty()) {
+        Refresh();
+        return;
+    }
+    MessageBoxA(ActiveEditorWindow(Handle()), why.c_str(), "Error", MB_OK | MB_ICONERROR);
 }
 
 void CFrameEditWnd::OnOpenImage() {

@@ -1,11 +1,13 @@
 #pragma once
 // The animation dialog's frame window: the frame list, display-time and sound fields at the
-// right, the current frame's picture centred with its anchor and origins over it, dragging
-// of those points, and the "Frame" and "Origins" popups. It edits a working copy of the
+// right, the current frame's picture centred with its anchor and origins over it (and, when
+// asked, its neighbours faintly under it), dragging of those points, and the "Frame" and
+// "Origins" popups. It edits a working copy of the
 // animation (CFrameEditor) and only moves values between it and the controls.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "CCharacterModel.h"
 #include "CDrawnChildWnd.h"
@@ -45,7 +47,11 @@ private:
     void RewriteDisplayTime();
     void DrawFrame(HDC dc) const;
     void DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom, HPALETTE palette) const;
+    void DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int zoom) const;
+    void DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const;
     bool OnZoom(EditorShortcut shortcut);
+    bool OnFrameShortcut(EditorShortcut shortcut);
+    bool OnClipboardShortcut(EditorShortcut shortcut, HWND target);
     void OnSize(int cx, int cy);
     void OnLeftPress(LPARAM point);
     void OnMouseMove(LPARAM point);
@@ -54,6 +60,9 @@ private:
     void OnDisplayTimeUpdate();
     void OnInsertNew();
     void OnDeleteFrame();
+    void OnDuplicateFrame();
+    void OnMoveFrame(FrameMove direction);
+    void OnDropPictures(const std::vector<std::string>& paths);
     void OnOpenImage();
     void OnCreateOrigin();
     void OnInsertSound();

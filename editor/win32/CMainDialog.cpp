@@ -5,9 +5,11 @@
 #include "CAnimationDialog.h"
 #include "CCharacterModel.h"
 #include "CFilePicker.h"
+#include "CImportDialog.h"
 #include "CPreviewDialog.h"
 #include "CharacterDocument.h"
 #include "ControlText.h"
+#include "DroppedFiles.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
 #include "SessionEndBlock.h"
@@ -26,10 +28,12 @@ CMainDialog::CMainDialog(CCharacterModel& character)
     Commands().OnCommand(IDC_EDIT_ANIMATION, [this] { OnEditAnimation(); });
     Commands().OnCommand(IDC_DELETE_ANIMATION, [this] { OnDeleteAnimation(); });
     Commands().OnCommand(IDC_PREVIEW, [this] { OnPreview(); });
+    Commands().OnCommand(IDC_IMPORT, [this] { OnImport(); });
 }
 
 bool CMainDialog::OnInitDialog() {
     AddAboutItem();
+    DragAcceptFiles(Handle(), TRUE);  // a GIF (or other pictures) dropped here is imported
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     PushFields();
@@ -54,6 +58,9 @@ bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result
         case WM_PAINT:
             if (!IsIconic(Handle())) return false;
             PaintIcon();
+            return true;
+        case WM_DROPFILES:
+            OnImport(FormForDroppedFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam))));
             return true;
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<INT_PTR>(m_icon);
@@ -155,6 +162,9 @@ bool CMainDialog::OnShortcut(const MSG& message) {
         case EditorShortcut::Redo:
             StepHistory(false);
             return true;
+        case EditorShortcut::Import:
+            OnImport();
+            return true;
         default:
             return false;
     }
@@ -249,4 +259,25 @@ void CMainDialog::OnPreview() {
     CPreviewDialog dialog(m_character);
     dialog.SetAnimationName(*name);
     dialog.RunModal(Handle());
+}
+
+void CMainDialog::OnImport(const ImportForm& form) {
+    CImportDialog dialog(form);
+    if (dialog.RunModal(Handle()) != IDOK || !dialog.Request()) return;
+    const ImportRequest& request = *dialog.Request();
+    if (m_character.FindAnimation(request.animationName) != nullptr) {
+        const std::string question = "Replace the animation \"" + request.animationName + "\"?";
+        if (MessageBoxA(Handle(), question.c_str(), "Import Animation", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    }
+    const ImportOutcome outcome = ImportIntoCharacter(m_character, request);
+    if (!outcome.imported) {
+        ShowError(outcome.error);
+        return;
+    }
+    RecordChange();
+    RefreshAnimationList();
+    HWND list = GetDlgItem(Handle(), IDC_ANIMATION_LIST);
+    const LRESULT item = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(request.animationName.c_str()));
+    if (item != LB_ERR) SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
 }

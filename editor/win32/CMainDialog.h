@@ -9,6 +9,7 @@
 #include "CModalDialog.h"
 #include "CharacterDiff.h"
 #include "CharacterFile.h"
+#include "ImportForm.h"
 #include "UndoHistory.h"
 
 class CCharacterModel;
@@ -39,6 +40,8 @@ private:
     void OnEditAnimation();
     void OnDeleteAnimation();
     void OnPreview();
+    // The import dialog, its fields filled from `form`; the import is one step.
+    void OnImport(const ImportForm& form = ImportForm());
     // Asks "Save changes to NAME?" when the character changed; true when the caller may go on.
     bool MayDiscardChanges();
     // Log-off or shutdown: the same question, with the system told why the end waits.

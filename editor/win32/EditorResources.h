@@ -14,6 +14,7 @@
 #define IDD_ANIMATION 130
 #define IDD_PREVIEW 131
 #define IDD_NAME 132
+#define IDD_IMPORT 133
 
 // System menu item of the main dialog.
 #define IDM_ABOUTBOX 0x0010
@@ -28,6 +29,7 @@
 #define IDC_DELETE_ANIMATION 1006
 #define IDC_ANIMATION_LIST 1007
 #define IDC_PREVIEW 1011
+#define IDC_IMPORT 1020
 
 // Animation dialog.
 #define IDC_SHIFT_Y 1001
@@ -45,6 +47,18 @@
 // Name dialog.
 #define IDC_ORIGIN_NAME 1017
 
+// Import dialog.
+#define IDC_IMPORT_NAME 1200
+#define IDC_IMPORT_PICTURES 1201
+#define IDC_IMPORT_BROWSE 1202
+#define IDC_IMPORT_COLUMNS 1203
+#define IDC_IMPORT_ROWS 1204
+#define IDC_IMPORT_TIME 1205
+#define IDC_IMPORT_ANCHOR_X 1206
+#define IDC_IMPORT_ANCHOR_Y 1207
+#define IDC_IMPORT_SHIFT_X 1208
+#define IDC_IMPORT_SHIFT_Y 1209
+
 // Children of the frame window.
 #define IDC_DISPLAY_TIME 1100
 #define IDC_FRAME_LIST 1101
@@ -57,3 +71,6 @@
 #define ID_ORIGIN_CREATE 32774
 #define ID_FRAME_INSERT_SOUND 32775
 #define ID_FRAME_DROP_SOUND 32776
+#define ID_FRAME_DUPLICATE 32777
+#define ID_FRAME_MOVE_EARLIER 32778
+#define ID_FRAME_MOVE_LATER 32779

@@ -6,7 +6,7 @@
 
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "KeyedPicture.h"
+#include "ImportedAnimation.h"
 #include "ModelLoading.h"
 #include "PictureDecoder.h"
 #include "RuntimeConstants.h"
@@ -22,9 +22,7 @@ struct ImportSettings {
     std::string animationName;      // in the model's encoding
     std::vector<std::string> sources;
     std::optional<std::string> characterName;
-    uint32_t displayTime = 100;
-    std::optional<PointF> anchor;
-    PointF shift;
+    ImportFrameSettings frames;
     std::optional<std::pair<uint32_t, uint32_t>> grid;
     bool replace = false;
 };
@@ -46,15 +44,15 @@ bool ReadSettings(const ParsedWords& words, ImportSettings& settings, std::strin
         } else if (option == "--time") {
             const auto time = ParseUnsigned(value, 0, UINT32_MAX);
             if (!time) return Refuse(why, "--time takes milliseconds from 0 to 4294967295, not '" + value + "'");
-            settings.displayTime = *time;
+            settings.frames.displayTime = *time;
         } else if (option == "--anchor" || option == "--shift") {
             const auto pair = ParseFloatPair(value);
             if (!pair) return Refuse(why, option + " takes X,Y (two numbers), not '" + value + "'");
             const PointF point{pair->first, pair->second};
             if (option == "--anchor") {
-                settings.anchor = point;
+                settings.frames.anchor = point;
             } else {
-                settings.shift = point;
+                settings.frames.shift = point;
             }
         } else if (option == "--grid") {
             settings.grid = ParseGrid(value, kMaxPictureDimension);
@@ -91,26 +89,6 @@ std::optional<CCharacterModel> ModelToChange(const ImportSettings& settings, std
     return std::move(loaded.model);
 }
 
-CAnimation AnimationOf(const std::vector<SourceFrame>& frames, const ImportSettings& settings) {
-    CAnimation animation;
-    for (const SourceFrame& source : frames) {
-        CFrame frame;
-        frame.image = CBryDIB(KeyedPictureBlock(source));
-        frame.anchor = settings.anchor.value_or(
-            PointF{static_cast<float>(source.width / 2), static_cast<float>(source.height)});
-        frame.shift = settings.shift;
-        frame.displayTime = source.delayMs != 0 ? source.delayMs : settings.displayTime;
-        animation.frames.push_back(std::move(frame));
-    }
-    return animation;
-}
-
-size_t OversizedFrames(const std::vector<SourceFrame>& frames) {
-    size_t count = 0;
-    for (const SourceFrame& frame : frames) count += frame.width > kDrawingWidth || frame.height > kDrawingHeight;
-    return count;
-}
-
 }  // namespace
 
 int RunImport(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
@@ -144,7 +122,7 @@ int RunImport(const std::vector<std::string>& words, std::ostream& out, std::ost
         err << sources.error << '\n';
         return kExitFailure;
     }
-    model->FileAnimation(settings.animationName, AnimationOf(sources.frames, settings));
+    model->FileAnimation(settings.animationName, AnimationFromSources(sources.frames, settings.frames));
     if (!model->Save(settings.file)) {
         err << settings.file << ": cannot write the file\n";
         return kExitFailure;

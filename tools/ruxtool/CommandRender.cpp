@@ -138,7 +138,7 @@ int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ost
         return kExitFailure;
     }
     if (settings.kind == FilmKind::kGif && !GifSupported()) {
-        err << settings.output << ": this ruxtool is built without GIF support (giflib)\n";
+        err << settings.output << ": this program is built without GIF support (giflib)\n";
         return kExitFailure;
     }
     const LoadedModel loaded = LoadModelFile(settings.file);

@@ -33,6 +33,7 @@ const TabledControl kMainControls[] = {
     {1006, "Button", "Delete", 164, 103, 34, 15},
     {1007, "ListBox", "", 22, 65, 137, 120},
     {1011, "Button", "Preview", 164, 155, 33, 27},
+    {1020, "Button", "Import...", 134, 4, 40, 15},
 };
 
 std::string ClassName(HWND window) {

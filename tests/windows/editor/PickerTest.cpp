@@ -76,7 +76,8 @@ TEST(FilePickers, PicturesAndSoundsAreChosenOverTheAnimationDialog) {
     const AnimationWindows w = OpenAnimationDialog(tarvel, 1004);
     const Offer image = OfferOf(tarvel, w.frame, WM_COMMAND, 32773, w.dialog, "Open");
     EXPECT_EQ(image.fileTypes, (std::vector<std::string>{"Bitmap Files (*.bmp)", "JPEG files (*.jpg)",
-                                                         "Targa Files (*.tga)", "All Files (*.*)"}));
+                                                         "Targa Files (*.tga)", "PNG Files (*.png)",
+                                                         "All Files (*.*)"}));
     const Offer sound = OfferOf(tarvel, w.frame, WM_COMMAND, 32775, w.dialog, "Open");
     EXPECT_EQ(sound.fileTypes, (std::vector<std::string>{"Wave Files (*.wav)", "All Files (*.*)"}));
     EXPECT_EQ(Text(w.sound), "") << "a cancelled picker changes nothing";

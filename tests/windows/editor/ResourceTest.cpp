@@ -90,7 +90,11 @@ TEST(TarvelResources, TheFrameMenuHoldsTwoPopupsWithTheirCommands) {
                                                                  {32773, "Open image"},
                                                                  {0, ""},
                                                                  {32775, "Insert Sound"},
-                                                                 {32776, "Drop Sound"}}));
+                                                                 {32776, "Drop Sound"},
+                                                                 {0, ""},
+                                                                 {32777, "Duplicate frame\tCtrl+D"},
+                                                                 {32778, "Move earlier\tCtrl+PgUp"},
+                                                                 {32779, "Move later\tCtrl+PgDn"}}));
     EXPECT_EQ(Items(GetSubMenu(menu, 1)), (std::vector<MenuItem>{{32774, "Create New Character Origin"}}));
     DestroyMenu(menu);
 }

@@ -3,7 +3,7 @@
 #include "GifEncoder.h"
 
 namespace {
-const char* const kNoGif = "this ruxtool is built without GIF support (giflib)";
+const char* const kNoGif = "this program is built without GIF support (giflib)";
 }
 
 bool GifSupported() { return false; }
