@@ -8,6 +8,7 @@
 #include "CNameDialog.h"
 #include "ControlColumnLayout.h"
 #include "ControlText.h"
+#include "WindowDpi.h"
 #include "DisplayTimeField.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
@@ -57,6 +58,7 @@ void CFrameEditWnd::RouteCommands() {
 
 bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
     if (!CreateChildWindow("tmp3", rect, parent)) return false;
+    m_editor.SetStartingZoom(StartingZoomForDpi(WindowDpi(Handle())));
     CreateChildren();
     SetWindowTextString(m_displayTime, "0");
     const int width = rect.right - rect.left;

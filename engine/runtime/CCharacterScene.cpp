@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CFrame.h"
+#include "IntegerConversion.h"
 #include "RuntimeConstants.h"
 
 CCharacterScene::CCharacterScene()
@@ -48,7 +49,8 @@ void CCharacterScene::SaveBack() { m_saved = m_back; }
 
 void CCharacterScene::RefreshFrameRect(const CAnimationPlayer& player) { m_rect = player.CurrentFrameRect(); }
 
-const std::vector<RunRect>& CCharacterScene::BuildRuns() {
-    BuildRegionRuns(m_back, m_rect.left, m_rect.top, KEY_COLOUR, m_runs);
+const std::vector<RunRect>& CCharacterScene::BuildRuns(int32_t originX, int32_t originY) {
+    BuildRegionRuns(m_back, SaturatingAdd(m_rect.left, -int64_t{originX}), SaturatingAdd(m_rect.top, -int64_t{originY}),
+                    KEY_COLOUR, m_runs);
     return m_runs;
 }

@@ -28,8 +28,9 @@ public:
     void RestoreSavedToBack();
     void SaveBack();
     void RefreshFrameRect(const CAnimationPlayer& player);
-    // Rebuilds the region runs from the back surface at the frame rectangle's top-left.
-    const std::vector<RunRect>& BuildRuns();
+    // Rebuilds the region runs from the back surface at the frame rectangle's top-left, in
+    // coordinates relative to the window origin (originX, originY).
+    const std::vector<RunRect>& BuildRuns(int32_t originX = 0, int32_t originY = 0);
 
     const Surface& Back() const { return m_back; }
     const Surface& Saved() const { return m_saved; }
