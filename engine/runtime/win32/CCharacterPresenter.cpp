@@ -77,13 +77,15 @@ void CCharacterPresenter::EraseBackground(HWND window, HDC dc) {
     if (IsLayered()) SetKeyColour(window);
 }
 
-void CCharacterPresenter::DisplayChanged(HWND window) {
+void CCharacterPresenter::DisplayChanged(HWND window, int screenWidth, int screenHeight) {
     m_idleShown = false;  // a new screen mode shows the picture anew
     if (IsLayered()) {
         SetKeyColour(window);
         return;
     }
-    const ScreenRect screen = VirtualScreen();
+    // One monitor: the new screen size the message gives; several: the virtual screen.
+    const ScreenRect screen =
+        GetSystemMetrics(SM_CMONITORS) > 1 ? VirtualScreen() : ScreenRect{0, 0, screenWidth, screenHeight};
     m_screenOrigin = POINT{screen.left, screen.top};
     SetWindowPos(window, nullptr, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -32,7 +32,7 @@ public:
 
     void Paint(HWND window);
     void EraseBackground(HWND window, HDC dc);
-    void DisplayChanged(HWND window);
+    void DisplayChanged(HWND window, int screenWidth, int screenHeight);
     // The scene took a new scale: a layered window takes the new drawing area's size.
     void ScaleChanged(HWND window);
     // Region mode: where the window's client area starts on the screen.

@@ -144,7 +144,7 @@ LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         m_presenter.EraseBackground(window, reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_DISPLAYCHANGE:
-        OnDisplayChange();
+        OnDisplayChange(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_DPICHANGED:
         // The suggested rectangle is not taken: the reference point stays where it is.
@@ -214,8 +214,8 @@ void CCharacterWindow::ApplyDpi(UINT dpi) {
     m_presenter.ScaleChanged(Handle());
 }
 
-void CCharacterWindow::OnDisplayChange() {
-    m_presenter.DisplayChanged(Handle());
+void CCharacterWindow::OnDisplayChange(int screenWidth, int screenHeight) {
+    m_presenter.DisplayChanged(Handle(), screenWidth, screenHeight);
     BringBackOntoAMonitor();
 }
 

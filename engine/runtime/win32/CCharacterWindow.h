@@ -79,7 +79,7 @@ private:
     // Window messages.
     void OnTimer();
     void OnPaint(HWND window, WPARAM wParam, LPARAM lParam);
-    void OnDisplayChange();
+    void OnDisplayChange(int screenWidth, int screenHeight);
     void ApplyDpi(UINT dpi);
     void BringBackOntoAMonitor();
     void OnPositionChanged(const WINDOWPOS& position, LPARAM lParam);
