@@ -92,6 +92,9 @@ TEST(Monitors, ADisplayChangeBringsBackOnlyACharacterOnNoMonitor) {
 }
 
 TEST(Monitors, ACharacterAt150PercentIsDrawnBiggerWithHardEdges) {
+    LiveCharacter plain;  // beside it, a character that stays at its own scale
+    plain.ShowAt(300.0f, 500.0f);
+    const DisplayScale plainScale = plain.Body().Scale();
     LiveCharacter character;
     character.ShowAt(400.0f, 500.0f);
     const HWND window = character.Window();
@@ -112,6 +115,9 @@ TEST(Monitors, ACharacterAt150PercentIsDrawnBiggerWithHardEdges) {
     const PictureCheck check = CheckScaledPicture(rect.left, rect.top, character.Body().Scale());
     EXPECT_GT(check.inked, 0);
     EXPECT_EQ(check.wrong, 0);
+    const RECT plainRect = WindowRect(plain.Window());
+    EXPECT_EQ(plainRect.right - plainRect.left, plainScale.Length(160)) << "one character's scale is its own";
+    EXPECT_EQ(CheckScaledPicture(plainRect.left, plainRect.top, plainScale).wrong, 0);
     // A walk's shift of 10 per frame is 15 screen pixels.
     character.Play(2, L"walk", 0, 0, 0);
     ASSERT_TRUE(character.WaitForCompletion(2));
