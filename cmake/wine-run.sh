@@ -62,6 +62,7 @@ start_display() {
 # The Xephyr of the two-monitor desktop, inside the Xvfb of this state folder.
 start_monitors() {
   local host=$1 n=$(($1 + 1))
+  command -v Xephyr >/dev/null || { echo "wine-run: Xephyr is missing (apt-get install xserver-xephyr)" >&2; return 1; }
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   DISPLAY=:$host setsid Xephyr ":$n" +xinerama -screen 1280x1024 -screen 1024x768 -nolisten tcp \
     </dev/null >"$state/xephyr.log" 2>&1 9>&- &
