@@ -44,7 +44,6 @@ private:
     void RefreshFrameList();
     void RewriteDisplayTime();
     void DrawFrame(HDC dc) const;
-    void DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom, HPALETTE palette) const;
     bool OnZoom(EditorShortcut shortcut);
     void OnSize(int cx, int cy);
     void OnLeftPress(LPARAM point);
