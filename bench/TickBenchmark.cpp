@@ -72,10 +72,14 @@ void IdleTick(benchmark::State& state) {
     }
 }
 
+// The argument is the DPI: 96, 144 and 192 are s = 1, 1.5 and 2.
 void BusyTick(benchmark::State& state) {
     const CCharacterModel model = WalkingCharacter();
     CAnimationPlayer player(&model);
     CCharacterScene scene;
+    const DisplayScale scale = DisplayScale::FromDpi(static_cast<uint32_t>(state.range(0)));
+    player.SetScale(scale);
+    scene.SetScale(scale);
     NullHost host;
     CRequestEngine engine(model, player, scene, host);
     int32_t id = 0;
@@ -93,10 +97,41 @@ void BusyTick(benchmark::State& state) {
         scene.SaveBack();  // what the busy present does
         benchmark::DoNotOptimize(scene.BuildRuns().data());
     }
+    state.counters["scaled_picture_KiB"] = static_cast<double>(scene.Pictures().Bytes()) / 1024.0;
+}
+
+// Every frame of a sample character drawn once at the DPI in the argument: the time to make
+// its scaled pictures and the memory they hold in the cache.
+void SampleScaledPictures(benchmark::State& state, const char* path) {
+    const CCharacterModel model(path);
+    const DisplayScale scale = DisplayScale::FromDpi(static_cast<uint32_t>(state.range(0)));
+    size_t bytes = 0, frames = 0;
+    for (auto _ : state) {
+        CCharacterScene scene;
+        scene.SetScale(scale);
+        CAnimationPlayer player(&model);
+        player.SetScale(scale);
+        frames = 0;
+        for (const auto& [name, animation] : model.Animations()) {
+            uint32_t tick = 0;  // the start of frame i
+            for (size_t i = 0; i < animation.frames.size(); tick += animation.frames[i].displayTime, ++i, ++frames) {
+                player.Prepare(name, 0, 0, true);
+                player.Start(0);
+                player.Step(tick);
+                player.StopRunning();
+                scene.DrawCurrentFrame(player);
+            }
+        }
+        bytes = scene.Pictures().Bytes();
+    }
+    state.counters["frames"] = static_cast<double>(frames);
+    state.counters["scaled_picture_KiB"] = static_cast<double>(bytes) / 1024.0;
 }
 
 }  // namespace
 
+BENCHMARK_CAPTURE(SampleScaledPictures, Pip, VIMRO_SAMPLE_PIP)->Arg(144)->Arg(192);
+BENCHMARK_CAPTURE(SampleScaledPictures, Ball, VIMRO_SAMPLE_BALL)->Arg(144)->Arg(192);
 BENCHMARK(CopySurface);
 BENCHMARK(IdleTick);
-BENCHMARK(BusyTick);
+BENCHMARK(BusyTick)->Arg(96)->Arg(144)->Arg(192);

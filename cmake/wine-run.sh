@@ -6,6 +6,9 @@
 # VIMRO_USE_DISPLAY=1 keeps the caller's DISPLAY instead of the private one.
 # VIMRO_WINEARCH=win32 makes a 32-bit prefix (the 32-bit build; an existing prefix is used as
 # it was made); VIMRO_WINE names the Wine loader to use instead of the one chosen here.
+# VIMRO_WINE_DESKTOP=monitors: two monitors side by side (1280 x 1024 and 1024 x 768, from a
+# Xinerama Xephyr hosted in the Xvfb) and 144 DPI for per-monitor-aware programs; use it with
+# a state folder of its own, since the prefix keeps the settings it was made with.
 set -u
 
 program=${1:?usage: wine-run.sh program.exe [arguments...]}
@@ -51,12 +54,31 @@ display_alive() {
 start_display() {
   local n=91
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 9>&- &
+  setsid Xvfb ":$n" -screen 0 "$screen" -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 9>&- &
   echo $! >"$state/xvfb.pid"
   echo "$n" >"$state/display"
   for _ in $(seq 1 100); do [ -S "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.05; done
   echo "wine-run: Xvfb did not start on :$n" >&2
   return 1
+}
+
+# The Xephyr of the two-monitor desktop, inside the Xvfb of this state folder.
+start_monitors() {
+  local host=$1 n=$(($1 + 1))
+  command -v Xephyr >/dev/null || { echo "wine-run: Xephyr is missing (apt-get install xserver-xephyr)" >&2; return 1; }
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  DISPLAY=:$host setsid Xephyr ":$n" +xinerama -screen 1280x1024 -screen 1024x768 -nolisten tcp \
+    </dev/null >"$state/xephyr.log" 2>&1 9>&- &
+  echo $! >"$state/xephyr.pid"
+  echo "$n" >"$state/monitors-display"
+  for _ in $(seq 1 100); do [ -S "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.05; done
+  echo "wine-run: Xephyr did not start on :$n" >&2
+  return 1
+}
+
+monitors_alive() {
+  [ -f "$state/xephyr.pid" ] && kill -0 "$(cat "$state/xephyr.pid")" 2>/dev/null &&
+    [ -S "/tmp/.X11-unix/X$(cat "$state/monitors-display")" ]
 }
 
 prepare_prefix() {
@@ -67,15 +89,28 @@ prepare_prefix() {
   "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f </dev/null >/dev/null 2>&1 9>&-
   # A crashed test must not leave a debugger dialog on the display for the tests after it.
   "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
+  if [ "$desktop" = monitors ]; then
+    # Xinerama heads instead of XRandR outputs: Wine then sees both monitors where they are.
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f </dev/null >/dev/null 2>&1 9>&-
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f </dev/null >/dev/null 2>&1 9>&-
+  fi
+  wineserver -k </dev/null >/dev/null 2>&1 9>&-
   wineserver -w </dev/null >/dev/null 2>&1 9>&-
   touch "$WINEPREFIX/.vimro-ready"
 }
 
+desktop=${VIMRO_WINE_DESKTOP:-}
+screen=1280x1024x24
+[ "$desktop" = monitors ] && screen=2400x1100x24
 exec 9>"$state/lock"
 flock 9
 if [ "${VIMRO_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   display_alive || start_display || exit 1
   export DISPLAY=:$(cat "$state/display")
+  if [ "$desktop" = monitors ]; then
+    monitors_alive || start_monitors "$(cat "$state/display")" || exit 1
+    export DISPLAY=:$(cat "$state/monitors-display")
+  fi
 fi
 [ -f "$WINEPREFIX/.vimro-ready" ] || prepare_prefix
 # A persistent server: later programs start in tens of milliseconds instead of seconds.

@@ -1,5 +1,7 @@
 #include "FrameEditor.h"
 
+#include <algorithm>
+
 #include "FieldText.h"
 #include "FrameDrag.h"
 #include "ImportedAnimation.h"
@@ -215,9 +217,20 @@ bool CFrameEditor::ZoomOut() {
 }
 
 bool CFrameEditor::ResetZoom() {
-    if (m_zoom == kMinZoom) return false;
-    m_zoom = kMinZoom;
+    if (m_zoom == m_startingZoom) return false;
+    m_zoom = m_startingZoom;
     return true;
+}
+
+void CFrameEditor::SetStartingZoom(int zoom) {
+    m_startingZoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    m_zoom = m_startingZoom;
+}
+
+int StartingZoomForDpi(unsigned dpi) {
+    constexpr unsigned kNaturalDpi = 96;
+    const auto steps = static_cast<int>((std::max(dpi, kNaturalDpi) + kNaturalDpi - 1) / kNaturalDpi);
+    return std::clamp(steps, kMinZoom, kMaxZoom);
 }
 
 bool CFrameEditor::ZoomByWheel(int wheelDelta) {

@@ -14,6 +14,9 @@
 
 constexpr int kMinZoom = 1;  // 100 %
 constexpr int kMaxZoom = 8;  // 800 %
+// The smallest whole step that shows a picture at least at its natural size on a monitor of
+// that DPI: 1 at 96, 2 at 120 to 192, 3 above.
+int StartingZoomForDpi(unsigned dpi);
 
 class CFrameEditor {
 public:
@@ -79,7 +82,10 @@ public:
     // False when the zoom was already at its limit.
     bool ZoomIn();
     bool ZoomOut();
+    // Back to the starting step.
     bool ResetZoom();
+    // The step the editor starts at and resets to (kept within the limits).
+    void SetStartingZoom(int zoom);
     // Ctrl + wheel: a turn away from the author zooms in.
     bool ZoomByWheel(int wheelDelta);
 
@@ -106,6 +112,7 @@ private:
     std::string m_selectedPoint;  // empty: the anchor
     int m_zoom = 1;
     bool m_onion[2] = {false, false};
+    int m_startingZoom = 1;
     size_t m_current = 0;
     bool m_dragging = false;
     std::string m_dragTarget;

@@ -15,6 +15,8 @@
 #include "KeyboardState.h"
 #include "PointMarks.h"
 #include "PopupMenus.h"
+#include "WindowDpi.h"
+#include "ZoomedPicture.h"
 #include "win32/DibGdi.h"
 
 namespace {
@@ -62,6 +64,7 @@ void CFrameEditWnd::RouteCommands() {
 
 bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
     if (!CreateChildWindow("tmp3", rect, parent)) return false;
+    m_editor.SetStartingZoom(StartingZoomForDpi(WindowDpi(Handle())));
     CreateChildren();
     DragAcceptFiles(Handle(), TRUE);  // pictures dropped from Explorer become frames
     SetWindowTextString(m_displayTime, "0");
@@ -135,29 +138,14 @@ void CFrameEditWnd::DrawFrame(HDC dc) const {
     const GdiPalette palette = CreatePictureGdiPalette(frame->image);
     if (onion)
         DrawKeyedPicture(dc, frame->image, at, zoom);  // its key colour shows the neighbours
-    else if (zoom == 1)
-        DrawPicture(dc, frame->image, at.x, at.y, palette.Get());
     else
-        DrawZoomedPicture(dc, frame->image, at, zoom, palette.Get());
+        DrawZoomedPicture(dc, frame->image, at.x, at.y, zoom, palette.Get());
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     for (const PointMark& mark : PointMarks(*frame, m_character.CharacterName(), client.cx, client.cy, zoom)) {
         Ellipse(dc, mark.box.left, mark.box.top, mark.box.right, mark.box.bottom);
         TextOutA(dc, mark.labelX, mark.labelY, mark.name.c_str(), static_cast<int>(mark.name.size()));
     }
     SetBkMode(dc, previousMode);
-}
-
-void CFrameEditWnd::DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom,
-                                      HPALETTE palette) const {
-    // Drawn at its own size first, then enlarged with every pixel a sharp square.
-    COffscreenBuffer picture;
-    picture.Make(image.width(), image.RowCount());
-    if (picture.Dc() == nullptr) return;
-    DrawPicture(picture.Dc(), image, 0, 0, palette);
-    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, at.x, at.y, picture.Width() * zoom, picture.Height() * zoom, picture.Dc(), 0, 0, picture.Width(),
-               picture.Height(), SRCCOPY);
-    SetStretchBltMode(dc, previousMode);
 }
 
 void CFrameEditWnd::DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int zoom) const {

@@ -46,7 +46,6 @@ private:
     void RefreshFrameList();
     void RewriteDisplayTime();
     void DrawFrame(HDC dc) const;
-    void DrawZoomedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom, HPALETTE palette) const;
     void DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int zoom) const;
     void DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const;
     bool OnZoom(EditorShortcut shortcut);

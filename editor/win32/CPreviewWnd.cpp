@@ -4,7 +4,10 @@
 
 #include "CFrame.h"
 #include "ControlText.h"
+#include "FrameEditor.h"
 #include "PreviewArea.h"
+#include "WindowDpi.h"
+#include "ZoomedPicture.h"
 #include "win32/DibGdi.h"
 
 namespace {
@@ -17,6 +20,7 @@ constexpr DWORD kSoundFlags = SND_FILENAME | SND_ASYNC;  // 0x20001: a file name
 
 bool CPreviewWnd::Create(const RECT& rect, HWND parent, int) {
     if (!CreateChildWindow("tmp4", rect, parent)) return false;
+    m_zoom = StartingZoomForDpi(WindowDpi(Handle()));
     m_buffer.Make(rect.right - rect.left, rect.bottom - rect.top);
     m_player = CPreviewPlayer(&m_character);
     m_player.SetAnimation(m_animationName);
@@ -25,16 +29,18 @@ bool CPreviewWnd::Create(const RECT& rect, HWND parent, int) {
     return true;
 }
 
+// The character plays in picture pixels over the client area divided by the zoom, and is
+// drawn zoom times larger, at least at its natural size on a scaled monitor.
 void CPreviewWnd::Draw(HDC dc) {
     const SIZE client = ClientSize(Handle());
-    m_player.SetPosition(WrappedPosition(m_player.Position(), client.cx, client.cy));
+    m_player.SetPosition(WrappedPosition(m_player.Position(), client.cx / m_zoom, client.cy / m_zoom));
     m_buffer.FillWhite();
     const PointF at = m_player.Position();
     const auto picture = m_player.Picture(at.x, at.y);
     if (picture && picture->frame != nullptr) {
         const CBryDIB& image = picture->frame->image;
         const GdiPalette palette = CreatePictureGdiPalette(image);
-        DrawPicture(m_buffer.Dc(), image, picture->left, picture->top, palette.Get());
+        DrawZoomedPicture(m_buffer.Dc(), image, picture->left * m_zoom, picture->top * m_zoom, m_zoom, palette.Get());
     }
     m_buffer.CopyTo(dc);
 }
@@ -66,6 +72,6 @@ void CPreviewWnd::OnTimer() {
 
 void CPreviewWnd::OnSize() {
     const SIZE client = ClientSize(Handle());
-    m_player.SetPosition(AreaMiddle(client.cx, client.cy));
+    m_player.SetPosition(AreaMiddle(client.cx / m_zoom, client.cy / m_zoom));
     if (!m_buffer.HasSize(client.cx, client.cy)) m_buffer.Make(client.cx, client.cy);
 }

@@ -30,4 +30,5 @@ private:
     std::string m_animationName;
     CPreviewPlayer m_player;
     COffscreenBuffer m_buffer;
+    int m_zoom = 1;  // whole steps; the starting zoom of the monitor's DPI
 };

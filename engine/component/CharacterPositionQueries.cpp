@@ -23,7 +23,8 @@ bool CCharacter::QueryPosition(BSTR characterName, BSTR animationName, QueryPoin
     const std::optional<std::wstring> listed = ListedName(animationName);
     if (!listed) return Answered(QueryOutcome::AnimationNotFound, m_receiver.Handle());
     return Answered(::AskForPosition(Window().Model(), Window().Position(), ToAnsi(*listed),
-                                     ToAnsi(com::TextOf(characterName)), point),
+                                     ToAnsi(com::TextOf(characterName)), point,
+                                     Window().Scale()),
                     m_receiver.Handle());
 }
 
@@ -32,7 +33,8 @@ bool CCharacter::QueryCurrentPosition(BSTR characterName, BSTR animationName, in
     const std::optional<std::wstring> listed = ListedName(animationName);
     if (!listed) return Answered(QueryOutcome::AnimationNotFound, m_receiver.Handle());
     return Answered(::AskForCurrentCharacterPosition(Window().Model(), ToAnsi(*listed),
-                                                     ToAnsi(com::TextOf(characterName)), characterX, characterY, point),
+                                                     ToAnsi(com::TextOf(characterName)), characterX, characterY, point,
+                                                     Window().Scale()),
                     m_receiver.Handle());
 }
 

@@ -12,11 +12,9 @@ namespace {
 // Beyond this many counted frames a destination is treated as never reached.
 constexpr uint32_t kMaxCountedFrames = 1000000;
 
-float ShiftOn(const CFrame& frame, bool xAxis) { return xAxis ? frame.shift.x : frame.shift.y; }
-
 bool AxisIsStill(const CAnimation& animation, bool xAxis) {
     for (const CFrame& frame : animation.frames) {
-        if (ShiftOn(frame, xAxis) != 0.0f) return false;
+        if ((xAxis ? frame.shift.x : frame.shift.y) != 0.0f) return false;
     }
     return true;
 }
@@ -81,6 +79,11 @@ void CAnimationPlayer::SetPositionY(float y) {
     ChangePosition(m_position, [y](PointF position) { return PointF{position.x, y}; });
 }
 
+PointF CAnimationPlayer::ScaledShift(const CFrame& frame) const {
+    const DisplayScale scale = Scale();
+    return PointF{scale.Offset(frame.shift.x), scale.Offset(frame.shift.y)};
+}
+
 const CAnimation* CAnimationPlayer::CurrentAnimation() const {
     return m_model != nullptr ? m_model->FindAnimation(m_animationName) : nullptr;
 }
@@ -138,7 +141,8 @@ bool CAnimationPlayer::CountFramesToDestination(const CAnimation& animation, boo
     for (;;) {
         for (const CFrame& frame : animation.frames) {
             if (decreasing ? v <= destination : v >= destination) return true;
-            v += ShiftOn(frame, movingIsX);
+            const PointF shift = ScaledShift(frame);
+            v += movingIsX ? shift.x : shift.y;
             if (++counter > kMaxCountedFrames) return false;
         }
         if (decreasing ? v >= start : v <= start) return false;
@@ -181,8 +185,9 @@ bool CAnimationPlayer::ArrivedWithinTwoPixels() const {
 bool CAnimationPlayer::RepeatingNeverArrives(const CAnimation& animation) const {
     float passX = 0, passY = 0;
     for (const CFrame& frame : animation.frames) {
-        passX += frame.shift.x + m_extraX;
-        passY += frame.shift.y + m_extraY;
+        const PointF shift = ScaledShift(frame);
+        passX += shift.x + m_extraX;
+        passY += shift.y + m_extraY;
     }
     const auto approaches = [](float start, float destination, float drift) {
         return (start < destination && drift > 0) || (start > destination && drift < 0);
@@ -197,7 +202,8 @@ bool CAnimationPlayer::RepeatingNeverArrives(const CAnimation& animation) const 
 
 void CAnimationPlayer::CompleteFrame(const CFrame& frame) {
     m_frameStart += frame.displayTime;
-    Move(frame.shift.x + m_extraX - m_appliedX, frame.shift.y + m_extraY - m_appliedY);
+    const PointF shift = ScaledShift(frame);
+    Move(shift.x + m_extraX - m_appliedX, shift.y + m_extraY - m_appliedY);
     m_appliedX = m_appliedY = 0;
     if (!frame.sound.empty()) {
         m_soundPending = true;
@@ -223,8 +229,9 @@ bool CAnimationPlayer::Step(uint32_t tick) {
         const CFrame& frame = frames[static_cast<size_t>(i)];
         if (uint64_t{m_frameStart} + frame.displayTime > elapsed) {
             const float fraction = static_cast<float>(elapsed - m_frameStart) / static_cast<float>(frame.displayTime);
-            const float targetX = (frame.shift.x + m_extraX) * fraction;
-            const float targetY = (frame.shift.y + m_extraY) * fraction;
+            const PointF shift = ScaledShift(frame);
+            const float targetX = (shift.x + m_extraX) * fraction;
+            const float targetY = (shift.y + m_extraY) * fraction;
             Move(targetX - m_appliedX, targetY - m_appliedY);
             m_appliedX = targetX;
             m_appliedY = targetY;
@@ -262,11 +269,12 @@ FrameRectangle CAnimationPlayer::CurrentFrameRect() const {
         const int32_t y = TruncateToInt32(position.y);
         return FrameRectangle{x, y, x, y};
     }
+    const DisplayScale scale = Scale();
     FrameRectangle rect;
-    rect.left = TruncateToInt32(position.x - frame->anchor.x);
-    rect.top = TruncateToInt32(position.y - frame->anchor.y);
-    rect.right = SaturatingAdd(rect.left, frame->image.width() > 0 ? frame->image.width() : 0);
-    rect.bottom = SaturatingAdd(rect.top, frame->image.RowCount());
+    rect.left = TruncateToInt32(position.x - scale.Offset(frame->anchor.x));
+    rect.top = TruncateToInt32(position.y - scale.Offset(frame->anchor.y));
+    rect.right = SaturatingAdd(rect.left, scale.Length(frame->image.width() > 0 ? frame->image.width() : 0));
+    rect.bottom = SaturatingAdd(rect.top, scale.Length(frame->image.RowCount()));
     return rect;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "DisplayScale.h"
 #include "FrameRectangle.h"
 #include "PointF.h"
 
@@ -40,6 +41,13 @@ public:
     void SetPositionX(float x);
     void SetPositionY(float y);
 
+    // Screen pixels per file pixel for pictures, anchors and shifts; positions and destinations
+    // are screen coordinates at every scale. Any thread may read it.
+    void SetScale(DisplayScale scale) { m_dpi.store(scale.Dpi(), std::memory_order_relaxed); }
+    DisplayScale Scale() const { return DisplayScale::FromDpi(m_dpi.load(std::memory_order_relaxed)); }
+    // The frame shown now, or none.
+    const CFrame* CurrentFrame() const;
+
     bool IsRunning() const { return m_running; }
     void StopRunning() { m_running = false; }
     bool IsSoundPending() const { return m_soundPending; }
@@ -54,7 +62,7 @@ public:
 
 private:
     const CAnimation* CurrentAnimation() const;
-    const CFrame* CurrentFrame() const;
+    PointF ScaledShift(const CFrame& frame) const;
     void SpreadDestination(const CAnimation& animation);
     bool CountFramesToDestination(const CAnimation& animation, bool movingIsX, uint32_t& counter) const;
     void Move(float dx, float dy);
@@ -73,6 +81,7 @@ private:
     float m_destinationX = 0, m_destinationY = 0;
     bool m_playOnce = false;
     std::atomic<uint64_t> m_position{0};  // the bits of x (low half) and y (high half); 0 is (0, 0)
+    std::atomic<uint32_t> m_dpi{kBaseDpi};
     bool m_running = false;
     bool m_soundPending = false;
     std::string m_soundName;

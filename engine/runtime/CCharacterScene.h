@@ -1,24 +1,36 @@
 #pragma once
 // The composed picture of one character: the back surface drawn at each tick, the saved
-// picture last presented, the frame rectangle and the window region runs.
+// picture last presented, the frame rectangle and the window region runs. At a scale other
+// than 1 the drawing area and the pictures are that many times larger.
 #include <vector>
 
 #include "CAnimationPlayer.h"
+#include "DisplayScale.h"
 #include "FrameRectangle.h"
 #include "RegionRuns.h"
+#include "ScaledPictureCache.h"
 #include "Surface.h"
 
 class CCharacterScene {
 public:
     CCharacterScene();
 
+    // A new scale: both surfaces become the drawing area at that scale, filled with the key
+    // colour, and the scaled pictures of the old scale are dropped.
+    void SetScale(DisplayScale scale);
+    DisplayScale Scale() const { return m_scale; }
+    // The model's pictures are about to change: no scaled picture of them may be used again.
+    void ForgetPictures() { m_pictures.Clear(); }
+    const ScaledPictureCache& Pictures() const { return m_pictures; }
+
     void FillBack();                // the whole area in KEY_COLOUR
     void DrawCurrentFrame(const CAnimationPlayer& player);  // frame picture, then frame rectangle
     void RestoreSavedToBack();
     void SaveBack();
     void RefreshFrameRect(const CAnimationPlayer& player);
-    // Rebuilds the region runs from the back surface at the frame rectangle's top-left.
-    const std::vector<RunRect>& BuildRuns();
+    // Rebuilds the region runs from the back surface at the frame rectangle's top-left, in
+    // coordinates relative to the window origin (originX, originY).
+    const std::vector<RunRect>& BuildRuns(int32_t originX = 0, int32_t originY = 0);
 
     const Surface& Back() const { return m_back; }
     const Surface& Saved() const { return m_saved; }
@@ -26,6 +38,10 @@ public:
     const std::vector<RunRect>& Runs() const { return m_runs; }
 
 private:
+    void DrawScaledFrame(const CAnimationPlayer& player);
+
+    DisplayScale m_scale;
+    ScaledPictureCache m_pictures;
     Surface m_back;
     Surface m_saved;
     FrameRectangle m_rect;

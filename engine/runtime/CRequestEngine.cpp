@@ -119,8 +119,9 @@ void CRequestEngine::FinishCurrent() {
         PointF ball;
         if (LastFrameBallOrigin(finished.animationName, ball)) {
             const FrameRectangle& rect = m_scene.Rect();
-            finished.partner->SetPosition(TruncateToInt32(rect.left + static_cast<double>(ball.x)),
-                                          TruncateToInt32(rect.top + static_cast<double>(ball.y)));
+            const DisplayScale scale = m_player.Scale();
+            finished.partner->SetPosition(TruncateToInt32(rect.left + static_cast<double>(scale.Offset(ball.x))),
+                                          TruncateToInt32(rect.top + static_cast<double>(scale.Offset(ball.y))));
         }
         finished.partner->SetVisible(true);
     }

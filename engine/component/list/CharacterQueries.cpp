@@ -29,24 +29,24 @@ std::optional<std::wstring> FindListedName(const std::vector<std::wstring>& list
 }
 
 QueryOutcome AskForPosition(const CCharacterModel& model, PointF position, const std::string& animationName,
-                            const std::string& characterName, QueryPoint& result) {
+                            const std::string& characterName, QueryPoint& result, DisplayScale scale) {
     const CFrame* frame = FirstFrame(model, animationName);
     if (frame == nullptr) return QueryOutcome::AnimationNotFound;
     const PointF* origin = frame->FindOrigin(characterName);
     if (origin == nullptr) return QueryOutcome::CharacterNotFound;
-    result.x = TruncateToInt32(static_cast<double>(position.x) - frame->anchor.x + origin->x);
-    result.y = TruncateToInt32(static_cast<double>(position.y) - frame->anchor.y + origin->y);
+    result.x = TruncateToInt32(static_cast<double>(position.x) - scale.Offset(frame->anchor.x) + scale.Offset(origin->x));
+    result.y = TruncateToInt32(static_cast<double>(position.y) - scale.Offset(frame->anchor.y) + scale.Offset(origin->y));
     return QueryOutcome::Found;
 }
 
 QueryOutcome AskForCurrentCharacterPosition(const CCharacterModel& model, const std::string& animationName,
                                             const std::string& characterName, int32_t characterX, int32_t characterY,
-                                            QueryPoint& result) {
+                                            QueryPoint& result, DisplayScale scale) {
     const CFrame* frame = FirstFrame(model, animationName);
     if (frame == nullptr) return QueryOutcome::AnimationNotFound;
     const PointF* found = frame->FindOrigin(characterName);
     const PointF origin = found != nullptr ? *found : PointF{};
-    result.x = TruncateToInt32(static_cast<double>(characterX) + frame->anchor.x - origin.x);
-    result.y = TruncateToInt32(static_cast<double>(characterY) + frame->anchor.y - origin.y);
+    result.x = TruncateToInt32(static_cast<double>(characterX) + scale.Offset(frame->anchor.x) - scale.Offset(origin.x));
+    result.y = TruncateToInt32(static_cast<double>(characterY) + scale.Offset(frame->anchor.y) - scale.Offset(origin.y));
     return QueryOutcome::Found;
 }

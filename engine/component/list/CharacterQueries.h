@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "DisplayScale.h"
 #include "PointF.h"
 
 class CCharacterModel;
@@ -24,11 +25,12 @@ struct QueryPoint {
 };
 
 // Where the named other character belongs while this character, at position, shows the
-// animation's first frame. An animation without frames answers AnimationNotFound.
+// animation's first frame. An animation without frames answers AnimationNotFound. Anchor and
+// origin count at the character's scale; positions are screen coordinates.
 QueryOutcome AskForPosition(const CCharacterModel& model, PointF position, const std::string& animationName,
-                            const std::string& characterName, QueryPoint& result);
+                            const std::string& characterName, QueryPoint& result, DisplayScale scale = {});
 // Where this character belongs when the other character stands at (characterX, characterY);
 // an absent origin counts as (0, 0).
 QueryOutcome AskForCurrentCharacterPosition(const CCharacterModel& model, const std::string& animationName,
                                             const std::string& characterName, int32_t characterX, int32_t characterY,
-                                            QueryPoint& result);
+                                            QueryPoint& result, DisplayScale scale = {});

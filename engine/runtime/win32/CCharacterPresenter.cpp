@@ -3,6 +3,7 @@
 #include "CAnimationPlayer.h"
 #include "CCharacterScene.h"
 #include "CLayeredAttributes.h"
+#include "MonitorLayout.h"
 #include "RuntimeConstants.h"
 #include "ScopedHandles.h"
 #include "SurfaceBlit.h"
@@ -55,11 +56,11 @@ void CCharacterPresenter::Present(HWND window, bool repaint) {
 
 void CCharacterPresenter::MoveToFrame(HWND window, bool repaint) {
     const auto& rect = m_scene.Rect();
-    MoveWindow(window, rect.left, rect.top, kDrawingWidth, kDrawingHeight, repaint ? TRUE : FALSE);
+    MoveWindow(window, rect.left, rect.top, m_scene.Back().Width(), m_scene.Back().Height(), repaint ? TRUE : FALSE);
 }
 
 void CCharacterPresenter::ApplyRegion(HWND window) {
-    UniqueRegion region = RegionFromRuns(m_scene.BuildRuns());
+    UniqueRegion region = RegionFromRuns(m_scene.BuildRuns(m_screenOrigin.x, m_screenOrigin.y));
     // Once set, the region belongs to the system, which discards the previous one.
     if (region && SetWindowRgn(window, region.Get(), TRUE) != 0) region.Release();
 }
@@ -82,15 +83,26 @@ void CCharacterPresenter::DisplayChanged(HWND window, int screenWidth, int scree
         SetKeyColour(window);
         return;
     }
-    SetWindowPos(window, nullptr, 0, 0, screenWidth, screenHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // One monitor: the new screen size the message gives; several: the virtual screen.
+    const ScreenRect screen =
+        GetSystemMetrics(SM_CMONITORS) > 1 ? VirtualScreen() : ScreenRect{0, 0, screenWidth, screenHeight};
+    m_screenOrigin = POINT{screen.left, screen.top};
+    SetWindowPos(window, nullptr, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     UniqueRegion empty = EmptyRegion();
     if (empty && SetWindowRgn(window, empty.Get(), TRUE) != 0) empty.Release();
 }
 
+void CCharacterPresenter::ScaleChanged(HWND window) {
+    m_idleShown = false;
+    m_scene.RefreshFrameRect(m_player);
+    if (IsLayered()) MoveToFrame(window, true);
+}
+
 void CCharacterPresenter::SetKeyColour(HWND window) { m_layered.Set(window, KeyColourRef(), 0, LWA_COLORKEY); }
 
-// The layered window is the drawing area itself; the full-screen window draws at the frame.
+// The layered window is the drawing area itself; the virtual-screen window draws at the frame.
 POINT CCharacterPresenter::DrawOrigin() const {
     if (IsLayered()) return POINT{0, 0};
-    return POINT{m_scene.Rect().left, m_scene.Rect().top};
+    return POINT{m_scene.Rect().left - m_screenOrigin.x, m_scene.Rect().top - m_screenOrigin.y};
 }

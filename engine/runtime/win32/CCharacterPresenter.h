@@ -1,7 +1,8 @@
 #pragma once
-// Puts a character's composed picture on screen, in one of two modes: layered (a 160 x 200
-// window with the key colour transparent, moved to the frame rectangle) or region (a
-// full-screen window whose region is cut to the picture's visible pixels).
+// Puts a character's composed picture on screen, in one of two modes: layered (a window of the
+// drawing area's size, 160 x 200 at scale 1, with the key colour transparent, moved to the
+// frame rectangle) or region (a window over the whole virtual screen whose region is cut to
+// the picture's visible pixels).
 #include "Win32Api.h"
 
 #include <atomic>
@@ -32,6 +33,10 @@ public:
     void Paint(HWND window);
     void EraseBackground(HWND window, HDC dc);
     void DisplayChanged(HWND window, int screenWidth, int screenHeight);
+    // The scene took a new scale: a layered window takes the new drawing area's size.
+    void ScaleChanged(HWND window);
+    // Region mode: where the window's client area starts on the screen.
+    void SetScreenOrigin(POINT origin) { m_screenOrigin = origin; }
 
 private:
     void Present(HWND window, bool repaint);
@@ -44,6 +49,7 @@ private:
     const CAnimationPlayer& m_player;
     const CLayeredAttributes& m_layered;
     std::atomic<unsigned> m_presents{0};
+    POINT m_screenOrigin{0, 0};
     bool m_idleShown = false;  // the saved picture is on screen at m_idleRect
     FrameRectangle m_idleRect;
 };

@@ -5,6 +5,7 @@
 
 #include "CharacterMessages.h"
 #include "CharacterStartError.h"
+#include "DpiAwareness.h"
 #include "Log.h"
 #include "OwnerWindowSlot.h"
 #include "RuntimeConstants.h"
@@ -25,7 +26,7 @@ int ScreenBitsPerPixel() {
 }  // namespace
 
 CCharacterThread::CCharacterThread(CharacterThreadOptions options)
-    : m_window(*this), m_options(std::move(options)) {
+    : m_window(*this), m_options(std::move(options)), m_clientDpiContext(CurrentThreadDpiContext()) {
     RecordStartDirectory();
     CheckColourDepth();
     CreateEvents();
@@ -80,6 +81,8 @@ unsigned __stdcall CCharacterThread::ThreadEntry(void* self) {
 // whether or not the window could be made.
 void CCharacterThread::RunThread() {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+    // The client's coordinates mean on this thread what they mean on the client's.
+    AdoptThreadDpiContext(m_clientDpiContext);
     if (!m_options.forceRegionMode) m_layered.Load();
     const bool created = m_window.Create(OwnerWindowSlot());
     SetLogFileName("cp_rux.log");

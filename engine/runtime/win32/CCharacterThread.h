@@ -64,6 +64,8 @@ private:
     CCharacterWindow m_window;
     CharacterThreadOptions m_options;
     std::string m_startDirectory;
+    // The creating (client) thread's DPI awareness, which the character thread takes on.
+    DPI_AWARENESS_CONTEXT m_clientDpiContext = nullptr;
     std::atomic<HWND> m_receiver{nullptr};
     CLayeredAttributes m_layered;
     UniqueKernelHandle m_completion;

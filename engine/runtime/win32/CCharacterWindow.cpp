@@ -5,8 +5,10 @@
 #include "CharacterMessages.h"
 #include "CharacterWindowClass.h"
 #include "CodeModule.h"
+#include "DpiAwareness.h"
 #include "HandoffTable.h"
 #include "ICharacterOwner.h"
+#include "MonitorLayout.h"
 #include "RequestArrays.h"
 #include "RuntimeConstants.h"
 #include "SoundPath.h"
@@ -35,11 +37,14 @@ CCharacterWindow::~CCharacterWindow() {
 bool CCharacterWindow::Create(HWND ownerWindow) {
     if (!RegisterCharacterWindowClass(&Procedure)) return false;
     const bool layered = m_presenter.IsLayered();
-    const int width = layered ? kDrawingWidth : GetSystemMetrics(SM_CXSCREEN);
-    const int height = layered ? kDrawingHeight : GetSystemMetrics(SM_CYSCREEN);
-    const HWND window = CreateWindowExA(kExStyle, kCharacterWindowClass, nullptr, kStyle, 0, 0, width, height,
-                                        ownerWindow, nullptr, CodeModule(), this);
+    // Region mode covers every monitor; on one monitor that is the screen at (0, 0).
+    const ScreenRect screen = layered ? ScreenRect{0, 0, kDrawingWidth, kDrawingHeight} : VirtualScreen();
+    const HWND window = CreateWindowExA(kExStyle, kCharacterWindowClass, nullptr, kStyle, screen.left, screen.top,
+                                        screen.right - screen.left, screen.bottom - screen.top, ownerWindow, nullptr,
+                                        CodeModule(), this);
     if (window == nullptr) return false;
+    m_presenter.SetScreenOrigin(POINT{screen.left, screen.top});
+    ApplyDpi(WindowDpi(window));
     if (layered) {
         SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
         // The real key colour is set at the first background erase.
@@ -65,6 +70,7 @@ bool CCharacterWindow::LoadCharacterFile(const std::string& path) {
     CCharacterModel loaded(path);
     const bool succeeded = !loaded.IsFailed();
     RunOnWindowThread([&] {
+        m_scene.ForgetPictures();  // they belong to the frames of the model replaced here
         m_model = std::move(loaded);
         if (succeeded) m_player.Rebind(&m_model);
     });
@@ -138,7 +144,11 @@ LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         m_presenter.EraseBackground(window, reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_DISPLAYCHANGE:
-        m_presenter.DisplayChanged(window, LOWORD(lParam), HIWORD(lParam));
+        OnDisplayChange(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_DPICHANGED:
+        // The suggested rectangle is not taken: the reference point stays where it is.
+        ApplyDpi(LOWORD(wParam));
         return 0;
     case WM_WINDOWPOSCHANGED:
         OnPositionChanged(*reinterpret_cast<const WINDOWPOS*>(lParam), lParam);
@@ -192,6 +202,33 @@ bool CCharacterWindow::HandleProtocol(UINT message, WPARAM wParam, LPARAM lParam
 
 void CCharacterWindow::OnTimer() {
     if (Exists()) m_engine.Tick();
+}
+
+// Picture, anchors and shifts at the window's scale; the window keeps its place by the
+// reference point. A DPI-unaware window stays at 96 DPI, scale 1.
+void CCharacterWindow::ApplyDpi(UINT dpi) {
+    const DisplayScale scale = DisplayScale::FromDpi(dpi);
+    if (scale == m_scene.Scale()) return;
+    m_player.SetScale(scale);
+    m_scene.SetScale(scale);
+    m_presenter.ScaleChanged(Handle());
+}
+
+void CCharacterWindow::OnDisplayChange(int screenWidth, int screenHeight) {
+    m_presenter.DisplayChanged(Handle(), screenWidth, screenHeight);
+    BringBackOntoAMonitor();
+}
+
+// A character that a display change left on no monitor goes whole onto the nearest work
+// area; a layered window's move reports itself, region mode reports the move here.
+void CCharacterWindow::BringBackOntoAMonitor() {
+    m_scene.RefreshFrameRect(m_player);
+    const std::optional<ScreenOffset> offset = BringBackOffset(m_scene.Rect(), CurrentMonitors());
+    if (!offset) return;
+    const PointF position = m_player.Position();
+    m_player.SetPosition(PointF{position.x + static_cast<float>(offset->dx), position.y + static_cast<float>(offset->dy)});
+    m_presenter.FollowPosition(Handle());
+    if (!m_presenter.IsLayered()) PostToReceiver(CRN_MOVE, 0 /* move cause */, 0);
 }
 
 void CCharacterWindow::OnPositionChanged(const WINDOWPOS& position, LPARAM lParam) {

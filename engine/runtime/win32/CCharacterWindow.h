@@ -63,6 +63,8 @@ public:
     void SetSoundOn(bool on) { m_soundOn.store(on); }
     // The window after which this one was last placed; 1 until the first z-order change.
     HWND ZOrderValue() const { return m_zOrder.load(); }
+    // Screen pixels per file pixel: the window's DPI / 96 (1 for a DPI-unaware window).
+    DisplayScale Scale() const { return m_player.Scale(); }
     // Written once before the first request, read-only afterwards.
     const CCharacterModel& Model() const { return m_model; }
 
@@ -77,7 +79,9 @@ private:
     // Window messages.
     void OnTimer();
     void OnPaint(HWND window, WPARAM wParam, LPARAM lParam);
-    void OnDisplayChange(LPARAM lParam);
+    void OnDisplayChange(int screenWidth, int screenHeight);
+    void ApplyDpi(UINT dpi);
+    void BringBackOntoAMonitor();
     void OnPositionChanged(const WINDOWPOS& position, LPARAM lParam);
     void OnCommand(WPARAM wParam);
     void OnDestroy();

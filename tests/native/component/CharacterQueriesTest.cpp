@@ -88,3 +88,15 @@ TEST(CharacterFileInfo, NamesInKeyOrderAndUnusableFiles) {
     ASSERT_TRUE(many.Save(folder + "/many.rux"));
     EXPECT_EQ(ReadCharacterFileInfo(folder + "/many.rux").animationNames.size(), 150u) << "no 100-name limit";
 }
+
+TEST(CharacterQueries, QueriesCountAnchorAndOriginAtTheScale) {
+    const CCharacterModel model = QueryModel();
+    const DisplayScale s150 = DisplayScale::FromDpi(144);
+    QueryPoint point;
+    ASSERT_EQ(AskForPosition(model, {300, 400}, "Kick", "Pip", point, s150), QueryOutcome::Found);
+    EXPECT_EQ(point.x, 300 - 60 + 15);
+    EXPECT_EQ(point.y, 400 - 270 + 30);
+    ASSERT_EQ(AskForCurrentCharacterPosition(model, "Kick", "Pip", 255, 160, point, s150), QueryOutcome::Found);
+    EXPECT_EQ(point.x, 300);
+    EXPECT_EQ(point.y, 400);
+}

@@ -190,6 +190,22 @@ TEST(Zoom, WholeStepsFromOneToEightTimes) {
     EXPECT_EQ(editor.Zoom(), 2);
 }
 
+TEST(Zoom, StartingStepShowsAtLeastTheNaturalSizeAndIsWhereResetGoes) {
+    EXPECT_EQ(StartingZoomForDpi(96), 1);
+    EXPECT_EQ(StartingZoomForDpi(120), 2) << "125 %: 100 % would be smaller than natural";
+    EXPECT_EQ(StartingZoomForDpi(192), 2);
+    EXPECT_EQ(StartingZoomForDpi(216), 3);
+    EXPECT_EQ(StartingZoomForDpi(0), 1);
+    EXPECT_EQ(StartingZoomForDpi(100000), kMaxZoom);
+    CFrameEditor editor;
+    editor.SetStartingZoom(StartingZoomForDpi(144));
+    EXPECT_EQ(editor.Zoom(), 2);
+    EXPECT_TRUE(editor.ZoomOut());
+    EXPECT_TRUE(editor.ResetZoom());
+    EXPECT_EQ(editor.Zoom(), 2) << "reset returns to the starting step, not to 100 %";
+    EXPECT_FALSE(editor.ResetZoom());
+}
+
 TEST(Zoom, PressesAndDragsAreInPicturePixels) {
     CFrameEditor editor = EditorWith(1);
     editor.CurrentFrame()->anchor = {5, 6};

@@ -1,0 +1,202 @@
+// Characters and the desktop's monitors and scale: the bring-back after a display change, a
+// character at 150 % on screen, and the thread's DPI awareness following the client's.
+#include "Win32Api.h"
+
+#include <gtest/gtest.h>
+
+#include "CharacterMessages.h"
+#include "DpiAwareness.h"
+#include "LiveCharacter.h"
+#include "ScopedHandles.h"
+#include "TestCharacters.h"
+
+using test_characters::IsKeyPixel;
+using test_characters::kAnchor;
+using test_characters::kPictureHeight;
+using test_characters::kPictureWidth;
+using test_characters::PicturePixel;
+
+namespace {
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+void SendDisplayChange(HWND window) {
+    SendMessageA(window, WM_DISPLAYCHANGE, 32,
+                 MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+}
+
+COLORREF ToColorRef(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// Screen pixels of the test picture drawn at a scale with its top-left at (left, top) that are
+// not the source pixel under their centre, sampled every other row, and how many were inked.
+// A key-coloured pixel on screen counts as wrong too: the key is never shown.
+struct PictureCheck {
+    int wrong = 0;
+    int inked = 0;
+};
+PictureCheck CheckScaledPicture(int left, int top, DisplayScale scale) {
+    const int width = scale.Length(kPictureWidth), height = scale.Length(kPictureHeight);
+    const WindowDc screen(nullptr);
+    PictureCheck check;
+    for (int y = 0; y < height; y += 2) {
+        for (int x = 0; x < width; ++x) {
+            const int sx = (2 * x + 1) * kPictureWidth / (2 * width), sy = (2 * y + 1) * kPictureHeight / (2 * height);
+            const COLORREF shown = GetPixel(screen.Get(), left + x, top + y);
+            if (IsKeyPixel(sx, sy)) {
+                if (shown == RGB(175, 175, 175)) ++check.wrong;
+                continue;
+            }
+            ++check.inked;
+            if (shown != ToColorRef(PicturePixel(sx, sy))) ++check.wrong;
+        }
+    }
+    return check;
+}
+
+}  // namespace
+
+TEST(Monitors, ADisplayChangeBringsBackOnlyACharacterOnNoMonitor) {
+    LiveCharacter character;
+    character.ShowAt(300.0f, 400.0f);
+    const RECT before = WindowRect(character.Window());
+    character.Receiver().Clear();
+    SendDisplayChange(character.Window());
+    PumpFor(50);
+    EXPECT_EQ(WindowRect(character.Window()).left, before.left) << "a visible character stays";
+    EXPECT_FALSE(character.Receiver().Has(CRN_MOVE, 0));
+
+    // Partly visible past the right edge: stays as well.
+    const float partlyX = static_cast<float>(GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN)) + 10.0f;
+    character.Body().SetPosition(partlyX, 300.0f);
+    SendDisplayChange(character.Window());
+    EXPECT_EQ(character.Body().Position().x, partlyX);
+
+    // Far beyond every monitor: onto the nearest work area's corner, by the least distance.
+    character.Body().SetPosition(60000.0f, 50000.0f);
+    character.Receiver().Clear();
+    SendDisplayChange(character.Window());
+    EXPECT_TRUE(PumpUntil([&] { return character.Receiver().Has(CRN_MOVE, 0); }, 2000)) << "the client hears of it";
+    const PointF back = character.Body().Position();
+    EXPECT_LE(back.x + (kPictureWidth - kAnchor.x), static_cast<float>(GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN)));
+    const RECT after = WindowRect(character.Window());
+    MONITORINFO landed{};
+    landed.cbSize = sizeof landed;
+    ASSERT_TRUE(GetMonitorInfoA(MonitorFromRect(&after, MONITOR_DEFAULTTONULL), &landed)) << "on a monitor";
+    const int height = character.Body().Scale().Length(kPictureHeight);
+    EXPECT_EQ(back.y, static_cast<float>(landed.rcWork.bottom)) << "the frame's bottom on the work area's bottom";
+    EXPECT_EQ(after.top, landed.rcWork.bottom - height);
+}
+
+TEST(Monitors, ACharacterAt150PercentIsDrawnBiggerWithHardEdges) {
+    LiveCharacter plain;  // beside it, a character that stays at its own scale
+    plain.ShowAt(300.0f, 500.0f);
+    const DisplayScale plainScale = plain.Body().Scale();
+    LiveCharacter character;
+    character.ShowAt(400.0f, 500.0f);
+    const HWND window = character.Window();
+    // What a per-monitor-aware window hears when it lands on a 144-DPI monitor.
+    RECT suggested = WindowRect(window);
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(character.Body().Scale().Dpi(), 144u);
+    const RECT rect = WindowRect(window);
+    EXPECT_EQ(rect.right - rect.left, 240) << "the drawing area at 1.5";
+    EXPECT_EQ(rect.bottom - rect.top, 300);
+    EXPECT_EQ(rect.left, 400 - 30) << "anchor 20 is 30 screen pixels; the reference point stays";
+    EXPECT_EQ(rect.top, 500 - 90);
+    character.PlayInPlace(1, L"stand");
+    ASSERT_TRUE(character.WaitForCompletion(1));
+    PumpFor(300);
+    // Every screen pixel of the 60 x 90 picture is its nearest source pixel or the desktop
+    // (key pixels): no colour of a blend of picture and key.
+    const PictureCheck check = CheckScaledPicture(rect.left, rect.top, character.Body().Scale());
+    EXPECT_GT(check.inked, 0);
+    EXPECT_EQ(check.wrong, 0);
+    const RECT plainRect = WindowRect(plain.Window());
+    EXPECT_EQ(plainRect.right - plainRect.left, plainScale.Length(160)) << "one character's scale is its own";
+    EXPECT_EQ(CheckScaledPicture(plainRect.left, plainRect.top, plainScale).wrong, 0);
+    // A walk's shift of 10 per frame is 15 screen pixels.
+    character.Play(2, L"walk", 0, 0, 0);
+    ASSERT_TRUE(character.WaitForCompletion(2));
+    EXPECT_FLOAT_EQ(character.Body().Position().x, 400.0f + 3 * 15.0f);
+}
+
+TEST(Monitors, TheCharacterThreadTakesTheClientThreadsAwareness) {
+    if (CurrentThreadDpiContext() == nullptr) GTEST_SKIP() << "the system has no thread DPI awareness";
+    DPI_AWARENESS_CONTEXT previous = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    if (previous == nullptr) previous = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    ASSERT_NE(previous, nullptr);
+    LiveCharacter aware;
+    const DPI_AWARENESS_CONTEXT windowContext = GetWindowDpiAwarenessContext(aware.Window());
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(windowContext), DPI_AWARENESS_PER_MONITOR_AWARE);
+    EXPECT_EQ(aware.Body().Scale().Dpi(), GetDpiForWindow(aware.Window())) << "drawn at the window's DPI";
+    SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+    LiveCharacter unaware;
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(unaware.Window())), DPI_AWARENESS_UNAWARE);
+    EXPECT_TRUE(unaware.Body().Scale().IsUnit());
+    SetThreadDpiAwarenessContext(previous);
+}
+
+// The tests below need the runner's two-monitor desktop at 144 DPI (TwoMonitorDesktop in
+// ctest); on one monitor they are skipped.
+namespace {
+
+MONITORINFO SecondMonitor() {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    const HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    POINT probe{GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1, 10};
+    const HMONITOR other = MonitorFromPoint(probe, MONITOR_DEFAULTTONULL);
+    if (other != nullptr && other != primary) GetMonitorInfoA(other, &info);
+    return info;
+}
+
+}  // namespace
+
+TEST(TwoMonitors, ACharacterLivesOnTheSecondMonitorAndComesBackToIt) {
+    if (GetSystemMetrics(SM_CMONITORS) < 2) GTEST_SKIP() << "one monitor";
+    const MONITORINFO second = SecondMonitor();
+    ASSERT_GT(second.rcMonitor.right, second.rcMonitor.left);
+    LiveCharacter character;  // at the scale of the test thread's awareness, whatever it is
+    const DisplayScale scale = character.Body().Scale();
+    const float x = static_cast<float>(second.rcMonitor.left + 300);
+    character.ShowAt(x, 400.0f);
+    RECT rect = WindowRect(character.Window());
+    EXPECT_EQ(rect.left, second.rcMonitor.left + 300 - static_cast<int>(scale.Offset(kAnchor.x)));
+    const PictureCheck check = CheckScaledPicture(rect.left, rect.top, scale);
+    EXPECT_GT(check.inked, 0);
+    EXPECT_EQ(check.wrong, 0) << "the picture shows on the second monitor";
+    // Left where a third monitor to the right would be: back onto the second one's work area.
+    character.Body().SetPosition(static_cast<float>(second.rcMonitor.right + 2000), 300.0f);
+    SendDisplayChange(character.Window());
+    rect = WindowRect(character.Window());
+    EXPECT_EQ(rect.left + scale.Length(kPictureWidth), second.rcWork.right) << "by the least distance: to the nearest edge";
+    EXPECT_EQ(character.Body().Position().y, 300.0f) << "height kept, it was within the work area";
+}
+
+TEST(TwoMonitors, APerMonitorAwareClientAt144DpiSeesNaturalSizes) {
+    if (CurrentThreadDpiContext() == nullptr) GTEST_SKIP() << "no thread DPI awareness";
+    DPI_AWARENESS_CONTEXT previous = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    if (previous == nullptr) previous = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    ASSERT_NE(previous, nullptr);
+    {
+        LiveCharacter character;
+        if (GetDpiForWindow(character.Window()) != 144) {
+            SetThreadDpiAwarenessContext(previous);
+            GTEST_SKIP() << "the desktop is not at 144 DPI";
+        }
+        EXPECT_DOUBLE_EQ(character.Body().Scale().Factor(), 1.5);
+        character.ShowAt(500.0f, 600.0f);
+        const RECT rect = WindowRect(character.Window());
+        EXPECT_EQ(rect.right - rect.left, 240);
+        EXPECT_EQ(rect.left, 500 - 30);
+        EXPECT_EQ(rect.top, 600 - 90);
+        character.Play(2, L"walk", 0, 0, 0);
+        ASSERT_TRUE(character.WaitForCompletion(2));
+        EXPECT_FLOAT_EQ(character.Body().Position().x, 545.0f) << "3 shifts of 10 are 45 screen pixels";
+    }
+    SetThreadDpiAwarenessContext(previous);
+}
