@@ -31,4 +31,6 @@ done
   -D Version="$version" -D Win64=$win64 -D ProgramFiles=$program_files -D TypeLibPlatform=$platform \
   -D SourceDir=stage -D DocsDir=stage/docs -D SdkDir=stage/sdk -D SamplesDir=stage/samples \
   "$here/VimroGE.wxs" docs.wxs sdk.wxs samples.wxs)
+# wixl writes root HKMU as 4, which Windows Installer does not know; HKMU is -1.
+msibuild "$output" -q 'UPDATE `Registry` SET `Root` = -1 WHERE `Root` = 4'
 echo "$output"
