@@ -42,8 +42,9 @@ export_key() {
   iconv -f UTF-16 -t UTF-8 "$work/$name.reg" 2>/dev/null | tr -d '\r' |
     awk '/^\[/ { keep = ($0 !~ /\\(Volatile Environment|SessionInformation)|Wine\\|\\DynData|\\Windows NT\\CurrentVersion\\(Fonts|Perflib)/) } keep' |
     grep -v -e '^$' -e '^Windows Registry Editor' |
-    # msiexec's own bookkeeping keys, which it leaves behind empty once the last product is gone.
-    grep -v -x -E '\[HKEY_(CURRENT_USER|LOCAL_MACHINE)\\Software\\Microsoft\\Installer(\\(Features|Products|UpgradeCodes|Components))?\]' \
+    # msiexec's own bookkeeping keys, which it leaves behind empty once the last product is
+    # gone: their names go, any value left in them still shows.
+    grep -v -x -E '\[HKEY_[A-Z_]+\\Software\\(Classes\\|Microsoft\\(Windows\\CurrentVersion\\)?)Installer(\\.*)?\]' \
     >"$work/$name.txt"
 }
 # Our class entries of the user's classes: what DllInstall "user" writes.
@@ -57,7 +58,9 @@ msi=$("$root/packaging/msi/build-msi.sh" "$build" "$platform" "$work/msi" 2>"$wo
 next_msi=$("$root/packaging/msi/build-msi.sh" "$build" "$platform" "$work/msi-next" 99.0.0 2>>"$work/wixl.log") ||
   fail "build-msi.sh for version 99.0.0"
 step "registry before"
-run prefix.log cmd /c ver >/dev/null
+# The script host registers its own type library on its first run: that run comes first.
+run not-installed.log cscript //nologo "$(winpath "$client")" removed
+grep -q 'ALL CHECKS PASSED' "$work/not-installed.log" || fail "the engine can be created before the install"
 export_key HKCU user-before
 export_key 'HKLM\Software' machine-before
 # Another character's entry, made before the install: it must stay where it is.
@@ -132,12 +135,13 @@ machine_folder="$VIMRO_WINE_STATE/prefix/drive_c/Program Files/VimroGE"
 [ "$platform" = win32 ] || [ -f "$machine_folder/VimroGE.dll" ] || fail "nothing in Program Files\\VimroGE"
 run machine-classes.log reg query 'HKLM\Software\Classes\VimroGE.GraphicEngine\CurVer' || fail "no classes below HKLM"
 # Wine's COM reads the machine's classes only, so the client runs against this install.
-run client.log cscript //nologo "$(winpath "$client")" || :
+"$runner" cscript //nologo "$(winpath "$client")" >"$work/client.log" 2>&1 || :
 # The client counts the listed characters: the other entry makes a third.
 sed -i '/FAIL: two characters installed/d' "$work/client.log"
-grep -q '^FAIL' "$work/client.log" && fail "the script client's checks"
+grep -q '^FAIL' "$work/client.log" && { cat "$work/client.log"; fail "the script client's checks"; }
+echo "the script client: $(grep -c '^PASS' "$work/client.log") checks passed"
 grep -q 'PASS: the walk completed' "$work/client.log" || fail "no walk"
-run machine-remove.log msiexec /x "$(winpath "$msi")" /qn || fail "msiexec /x of the per-machine install exited with $?"
+run machine-remove.log msiexec /x "$(winpath "$msi")" ALLUSERS=1 /qn || fail "msiexec /x of the per-machine install exited with $?"
 [ ! -e "$machine_folder" ] || fail "Program Files\\VimroGE is still there"
 export_key HKCU user-after-machine
 export_key 'HKLM\Software' machine-after-machine
