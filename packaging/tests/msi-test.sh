@@ -18,7 +18,7 @@ export VIMRO_WINE_STATE=$work/wine
 [ "$platform" = win32 ] && export VIMRO_WINEARCH=win32
 # No desktop entries on the host for the shortcuts the package makes.
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"; rm -rf "$work/wine"' EXIT
+trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"; rm -rf "$work/wine" "$work/extracted"' EXIT
 
 fail() {
   echo "FAIL: $*"
@@ -149,9 +149,9 @@ diff "$work/user-before.txt" "$work/user-after-machine.txt" || fail "HKCU differ
 diff "$work/machine-before.txt" "$work/machine-after-machine.txt" || fail "HKLM\\Software differs after the per-machine removal"
 
 step "regsvr32 /n /i:user on the same DLL"
-run unpack.log msiexec /a "$(winpath "$msi")" /qn TARGETDIR="$(winpath "$work/admin")" || fail "msiexec /a"
-dll=$(find "$work/admin" -name VimroGE.dll | head -1)
-[ -n "$dll" ] || fail "no VimroGE.dll in the administrative image"
+msiextract -C "$work/extracted" "$msi" >/dev/null || fail "msiextract"
+dll=$(find "$work/extracted" -name VimroGE.dll | head -1)
+[ -n "$dll" ] || fail "no VimroGE.dll in the package"
 # The same folder as the install's, so that the paths compare.
 mkdir -p "$folder" && cp "$dll" "$folder/VimroGE.dll"
 run regsvr32.log regsvr32 /s /n /i:user "$(winpath "$folder/VimroGE.dll")" || fail "regsvr32 /i:user"
