@@ -49,8 +49,10 @@ export_key() {
 }
 # Our class entries of the user's classes: what DllInstall "user" writes.
 our_classes() {
-  grep -E '^\[HKEY_CURRENT_USER\\Software\\Classes\\(CLSID|Interface|Typelib|VimroGE\.Graphic|VimroGE\.Character\b)' -A3 "$1" |
-    sed -e '/^--$/d' -e '/^\[/!{/^@=\|^"/!d}' | awk '/^\[/{key=$0; print key; next} {print key " " $0}' | sort -u
+  awk '/^\[/ { ours = ($0 ~ /^\[HKEY_CURRENT_USER\\Software\\Classes\\(CLSID\\|Interface\\|Typelib\\|VimroGE\.(Graphic|Character[.\]])).*\]$/); key = $0 }
+       ours { print (/^\[/ ? $0 : key " " $0) }' "$1" |
+    # The installer's folder properties end in a backslash, regsvr32's HELPDIR does not.
+    sed 's/\(\\HELPDIR\] @=".*\)\\\\"$/\1"/' | sort -u
 }
 
 step "building the packages"
@@ -154,7 +156,7 @@ dll=$(find "$work/extracted" -name VimroGE.dll | head -1)
 [ -n "$dll" ] || fail "no VimroGE.dll in the package"
 # The same folder as the install's, so that the paths compare.
 mkdir -p "$folder" && cp "$dll" "$folder/VimroGE.dll"
-run regsvr32.log regsvr32 /s /n /i:user "$(winpath "$folder/VimroGE.dll")" || fail "regsvr32 /i:user"
+run regsvr32.log regsvr32 /s /n /i:user "$winfolder\\VimroGE.dll" || fail "regsvr32 /i:user"
 export_key HKCU user-regsvr32
 our_classes "$work/user-regsvr32.txt" >"$work/classes-regsvr32.txt"
 diff "$work/classes-regsvr32.txt" "$work/classes-msi.txt" >"$work/classes.diff" ||
