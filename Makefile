@@ -31,9 +31,10 @@ sample-gifs: deps
 	cmake --build --preset native -j $(JOBS) --target ruxtool samples
 	tools/render-samples.sh build/native docs/images/samples
 
-# The Windows ZIP: build/windows/package/VimroGE-<version>-win64.zip.
+# The Windows ZIP and MSI: build/windows/package/VimroGE-<version>-win64.zip and .msi.
 package: windows
 	cd build/windows && cpack -G ZIP
+	packaging/msi/build-msi.sh build/windows win64 build/windows/package
 
 # The 32-bit build and its tests under 32-bit Wine (installed by install-deps.sh --wine32),
 # one at a time in a win32 prefix of their own. Where this machine cannot run 32-bit programs
@@ -44,9 +45,10 @@ windows32:
 	cmake --preset windows32 -DVIMRO_RUN_TARGET_PROGRAMS=$$(tools/can-run-32bit.sh >/dev/null && echo ON || echo OFF)
 	cmake --build --preset windows32 -j $(JOBS)
 
-# The 32-bit Windows ZIP: build/windows32/package/VimroGE-<version>-win32.zip.
+# The 32-bit Windows ZIP and MSI: build/windows32/package/VimroGE-<version>-win32.zip and .msi.
 package32: windows32
 	cd build/windows32 && cpack -G ZIP
+	packaging/msi/build-msi.sh build/windows32 win32 build/windows32/package
 
 # The 32-bit tree's sample characters must be the bytes of the 64-bit tree's, however made.
 test-windows32: windows32

@@ -9,7 +9,8 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   googletest libgtest-dev libbenchmark-dev libstb-dev nlohmann-json3-dev libgif-dev
   mingw-w64 mingw-w64-tools wine wine64 libwine-dev
-  xvfb xauth imagemagick xserver-xephyr
+  xvfb xauth imagemagick xserver-xephyr bc
+  msitools wixl
   clang libclang-rt-14-dev
 )
 

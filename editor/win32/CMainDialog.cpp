@@ -14,9 +14,10 @@
 #include "KeyboardState.h"
 #include "SessionEndBlock.h"
 
-CMainDialog::CMainDialog(CCharacterModel& character)
+CMainDialog::CMainDialog(CCharacterModel& character, std::optional<std::string> startFile)
     : CModalDialog(IDD_MAIN),
       m_character(character),
+      m_startFile(std::move(startFile)),
       m_icon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {
     StartAfresh(std::nullopt);
     Fields().Bind(IDC_CHARACTER_NAME, m_characterName);
@@ -37,6 +38,7 @@ bool CMainDialog::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     PushFields();
+    if (m_startFile) LoadFile(*m_startFile);
     return true;
 }
 
@@ -121,15 +123,17 @@ void CMainDialog::OnLoad() {
     if (!MayDiscardChanges()) return;
     CFilePicker picker(kLoadCharacterPicker);
     // The character is cleared only once a file was chosen: a cancelled picker keeps it.
-    if (picker.Run(Handle())) {
-        const FileOutcome outcome = LoadCharacterFrom(m_character, picker.FullPath());
-        // A file read only in part is no file to save back to: that would cut it short.
-        if (outcome.replaced) StartAfresh(outcome.succeeded ? picker.FullPath() : std::optional<std::string>());
-        m_characterName = m_character.CharacterName();
-        RefreshAnimationList();
-        if (!outcome.succeeded) ShowError(outcome.message);
-    }
+    if (picker.Run(Handle())) LoadFile(picker.FullPath());
     PushFields();
+}
+
+void CMainDialog::LoadFile(const std::string& path) {
+    const FileOutcome outcome = LoadCharacterFrom(m_character, path);
+    // A file read only in part is no file to save back to: that would cut it short.
+    if (outcome.replaced) StartAfresh(outcome.succeeded ? path : std::optional<std::string>());
+    m_characterName = m_character.CharacterName();
+    RefreshAnimationList();
+    if (!outcome.succeeded) ShowError(outcome.message);
 }
 
 void CMainDialog::OnSave() { SaveThroughPicker(); }

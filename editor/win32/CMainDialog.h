@@ -16,7 +16,8 @@ class CCharacterModel;
 
 class CMainDialog : public CModalDialog {
 public:
-    explicit CMainDialog(CCharacterModel& character);
+    // startFile: a character file to open as the dialog starts (Tarvel's command line).
+    explicit CMainDialog(CCharacterModel& character, std::optional<std::string> startFile = std::nullopt);
 
 protected:
     bool OnInitDialog() override;
@@ -34,6 +35,7 @@ private:
     std::optional<std::string> SelectedAnimation() const;
     void OnNewCharacter();
     void OnLoad();
+    void LoadFile(const std::string& path);
     void OnSave();
     void OnNameChanged();
     void OnNewAnimation();
@@ -60,5 +62,6 @@ private:
     CSavedState m_saved;
     CUndoHistory<CCharacterModel, CCharacterDiff> m_history;
     std::string m_characterName;
+    std::optional<std::string> m_startFile;
     HICON m_icon;  // shared resource icon: not destroyed
 };

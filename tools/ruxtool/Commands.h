@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "FileListOpener.h"
+
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;  // the file is unreadable, broken or could not be written
 constexpr int kExitUsage = 2;    // the command line is wrong
@@ -22,3 +24,11 @@ int RunBuild(const std::string& manifest, const std::string& file, std::ostream&
 int RunImport(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 // Plays an animation tick by tick into an animated GIF or a PNG film strip.
 int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+// Adds each character file to the installed-file list at the first free File_N, as
+// GraphicFiles.Add does; a path already listed stays where it is.
+int RunInstall(const std::vector<std::string>& files, const FileListOpener& open, std::ostream& out,
+               std::ostream& err);
+// Takes out every entry listing one of the files (by path, A to Z without case), moving the
+// later entries down as GraphicFiles.Remove does; other entries stay.
+int RunUninstall(const std::vector<std::string>& files, const FileListOpener& open, std::ostream& out,
+                 std::ostream& err);

@@ -45,11 +45,21 @@ void CFileList::CloseGapAt(long long index) {
 
 int CFileList::Remove(const std::string& characterName,
                       const std::function<std::string(const std::string&)>& characterNameOf) {
+    return RemoveWhere([&](const std::string& listed) {
+        return EqualsIgnoringAsciiCase(characterNameOf(listed), characterName);
+    });
+}
+
+int CFileList::RemovePath(const std::string& path) {
+    return RemoveWhere([&](const std::string& listed) { return EqualsIgnoringAsciiCase(listed, path); });
+}
+
+int CFileList::RemoveWhere(const std::function<bool(const std::string&)>& matches) {
     int removed = 0;
     long long index = 1;
     std::optional<std::string> path;
     while ((path = PathAt(index))) {
-        if (EqualsIgnoringAsciiCase(characterNameOf(*path), characterName)) {
+        if (matches(*path)) {
             CloseGapAt(index);
             ++removed;
         } else {

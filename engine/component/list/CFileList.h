@@ -31,9 +31,12 @@ public:
     // Removes every entry whose file holds that character name, keeping the list gap-free.
     // characterNameOf reads a listed file's character name (empty when unreadable).
     int Remove(const std::string& characterName, const std::function<std::string(const std::string&)>& characterNameOf);
+    // Removes every entry listing path (A to Z without case), keeping the list gap-free.
+    int RemovePath(const std::string& path);
 
 private:
     void CloseGapAt(long long index);
+    int RemoveWhere(const std::function<bool(const std::string&)>& matches);
 
     IRegistryKey& m_key;
 };

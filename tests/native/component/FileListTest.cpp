@@ -77,3 +77,18 @@ TEST(NameCompare, WideAndNarrow) {
     EXPECT_TRUE(EqualsIgnoringAsciiCase<char16_t>(u"Ball", u"bALL"));
     EXPECT_FALSE(EqualsIgnoringAsciiCase<char16_t>(u"\u00C9", u"\u00E9"));
 }
+
+TEST(FileList, RemovePathTakesOutThatPathAloneAndMovesTheRestDown) {
+    MemoryRegistryKey key;
+    CFileList list(key);
+    key.values = {{"File_1", "C:\\Other\\pip.rux"}, {"File_2", "C:\\VimroGE\\Pip.rux"},
+                  {"File_3", "C:\\Mine\\ball.rux"}, {"File_4", "c:\\vimroge\\PIP.RUX"}, {"File_6", "after gap"}};
+    EXPECT_EQ(list.RemovePath("C:\\VimroGE\\Pip.rux"), 2) << "A to Z compare without case";
+    EXPECT_EQ(key.values.at("File_1"), "C:\\Other\\pip.rux") << "the same character elsewhere stays";
+    EXPECT_EQ(key.values.at("File_2"), "C:\\Mine\\ball.rux");
+    EXPECT_EQ(key.values.count("File_3"), 0u);
+    EXPECT_EQ(key.values.count("File_4"), 0u);
+    EXPECT_EQ(key.values.at("File_6"), "after gap") << "values past the first gap are not part of the list";
+    EXPECT_EQ(list.RemovePath("C:\\nowhere.rux"), 0);
+    EXPECT_EQ(list.Count(), 2);
+}

@@ -10,8 +10,8 @@ constexpr const char* kFileListKeyPath = "Software\\Orvane\\RUX";
 class RegistryKey final : public IRegistryKey {
 public:
     // RegCreateKeyExA below HKEY_CURRENT_USER with the class "Class", all access; on failure
-    // the object holds no key.
-    explicit RegistryKey(const char* subkey = kFileListKeyPath);
+    // the object holds no key. printReadFailures false keeps standard output quiet (ruxtool).
+    explicit RegistryKey(const char* subkey = kFileListKeyPath, bool printReadFailures = true);
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
     ~RegistryKey() override;
@@ -25,4 +25,5 @@ public:
 
 private:
     HKEY m_key = nullptr;
+    bool m_printReadFailures;
 };

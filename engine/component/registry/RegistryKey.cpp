@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-RegistryKey::RegistryKey(const char* subkey) {
+RegistryKey::RegistryKey(const char* subkey, bool printReadFailures) : m_printReadFailures(printReadFailures) {
     char keyClass[] = "Class";
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, subkey, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
@@ -22,6 +22,7 @@ std::optional<std::string> RegistryKey::ReadString(const std::string& name) {
     const LONG status =
         RegQueryValueExA(m_key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
     if (status != ERROR_SUCCESS) {
+        if (!m_printReadFailures) return std::nullopt;
         std::printf("Error quering string: %d\n", static_cast<int>(status));
         std::fflush(stdout);
         return std::nullopt;
