@@ -20,20 +20,7 @@ export VIMRO_WINE_STATE=$work/wine
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"; rm -rf "$work/wine" "$work/extracted"' EXIT
 
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-step() { echo "== $*"; }
-winpath() { local path=$1; echo "Z:${path//\//\\}"; }
-run() {
-  local log=$1
-  shift
-  "$runner" "$@" >"$work/$log" 2>&1
-  local status=$?
-  grep -v '^Error quering string: 2' "$work/$log"
-  return $status
-}
+. "$root/packaging/tests/wine-steps.sh"
 # The registry below a key as sorted text, without Wine's own keys that change by themselves.
 export_key() {
   local key=$1 name=$2

@@ -17,21 +17,7 @@ export VIMRO_WINE_STATE=$work/wine
 # The prefix is large: only the logs stay.
 trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"; rm -rf "$work/wine" "$work/unpacked" "$work/example"' EXIT
 
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-step() { echo "== $*"; }
-winpath() { local path=$1; echo "Z:${path//\//\\}"; }
-# Runs a Windows command in the package's prefix, its output kept in a log and shown.
-run() {
-  local log=$1
-  shift
-  "$runner" "$@" >"$work/$log" 2>&1
-  local status=$?
-  grep -v '^Error quering string: 2' "$work/$log"
-  return $status
-}
+. "$root/packaging/tests/wine-steps.sh"
 
 step "cpack -G ZIP"
 (cd "$build" && "$cpack" -G ZIP -B "$work/zip") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }

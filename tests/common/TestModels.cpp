@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "DibHeader.h"
+#include "DibPixelReader.h"
 
 namespace testing_models {
 
@@ -89,6 +90,13 @@ std::vector<uint8_t> SavedBytes(const CCharacterModel& model) {
     const std::string path = TempFolder("saved-bytes") + "/model.rux";
     if (!model.Save(path)) throw std::runtime_error("save failed");
     return ReadFileBytes(path);
+}
+
+uint32_t PixelRgb(const CBryDIB& picture, int x, int y) {
+    const DibPixelReader reader(picture.Block());
+    uint32_t pixel = 0;
+    reader.ReadRow(y, x, 1, &pixel);
+    return pixel & 0xFFFFFFu;
 }
 
 }  // namespace testing_models

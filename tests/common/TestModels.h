@@ -16,6 +16,8 @@ CCharacterModel RichModel();
 std::vector<uint8_t> SavedBytes(const CCharacterModel& model);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// The colour (0xRRGGBB) of pixel (x, y) of a picture, read through the library's pixel reader.
+uint32_t PixelRgb(const CBryDIB& picture, int x, int y);
 // A fresh, empty folder for one test.
 std::string TempFolder(const std::string& name);
 

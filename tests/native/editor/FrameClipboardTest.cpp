@@ -1,7 +1,6 @@
 // Frames and pictures through the clipboard's bytes, and pasting them as one step.
 #include <gtest/gtest.h>
 
-#include "DibPixelReader.h"
 #include "EditorKeys.h"
 #include "FrameClipboard.h"
 #include "FrameEditor.h"
@@ -19,13 +18,6 @@ CFrame RichFrame() {
     frame.SetOrigin("ball", {5, 6});
     frame.sound = "kick.wav";
     return frame;
-}
-
-uint32_t PixelOf(const CBryDIB& picture, int x, int y) {
-    const DibPixelReader reader(picture.Block());
-    uint32_t pixel = 0;
-    reader.ReadRow(y, x, 1, &pixel);
-    return pixel & 0xFFFFFFu;
 }
 
 }  // namespace
@@ -49,10 +41,10 @@ TEST(FrameClipboard, APictureWithAlphaKeysItsClearPixelsAndOneWithoutKeepsItsCol
     const uint8_t rgba[] = {255, 0, 0, 255, 0, 255, 0, 10};
     const CBryDIB keyed = PictureFromClipboardDib(DibFromPixels(rgba, 2, 1, 4));
     ASSERT_EQ(keyed.BitCount(), 24);
-    EXPECT_EQ(PixelOf(keyed, 0, 0), 0xFF0000u);
-    EXPECT_EQ(PixelOf(keyed, 1, 0), 0xAFAFAFu) << "alpha 10: transparent";
+    EXPECT_EQ(testing_models::PixelRgb(keyed, 0, 0), 0xFF0000u);
+    EXPECT_EQ(testing_models::PixelRgb(keyed, 1, 0), 0xAFAFAFu) << "alpha 10: transparent";
     const uint8_t noAlpha[] = {255, 0, 0, 0, 0, 255, 0, 0};  // a fourth byte left 0 throughout
-    EXPECT_EQ(PixelOf(PictureFromClipboardDib(DibFromPixels(noAlpha, 2, 1, 4)), 1, 0), 0x00FF00u);
+    EXPECT_EQ(testing_models::PixelRgb(PictureFromClipboardDib(DibFromPixels(noAlpha, 2, 1, 4)), 1, 0), 0x00FF00u);
     EXPECT_TRUE(PictureFromClipboardDib({1, 2, 3}).IsEmpty());
 }
 

@@ -4,10 +4,10 @@
 #include <limits>
 
 #include "CFrame.h"
-#include "DibPixelReader.h"
 #include "FrameEditor.h"
 #include "OnionSkin.h"
 #include "PictureDecoder.h"
+#include "TestModels.h"
 
 namespace {
 
@@ -24,13 +24,6 @@ CFrame FrameOfSize(int width, int height, PointF anchor, PointF shift = {}) {
 PointF AnchorOnScreen(PicturePosition corner, const CFrame& frame, int zoom) {
     return {static_cast<float>(corner.x) + frame.anchor.x * static_cast<float>(zoom),
             static_cast<float>(corner.y) + frame.anchor.y * static_cast<float>(zoom)};
-}
-
-uint32_t PixelOf(const CBryDIB& picture, int x, int y) {
-    const DibPixelReader reader(picture.Block());
-    uint32_t pixel = 0;
-    reader.ReadRow(y, x, 1, &pixel);
-    return pixel & 0xFFFFFFu;
 }
 
 }  // namespace
@@ -86,10 +79,10 @@ TEST(OnionSkin, FadingLightensColoursAndKeepsTheKeyColourAlone) {
     const uint8_t rgb[] = {0, 0, 0, 0xAF, 0xAF, 0xAF, 15, 15, 15, 255, 0, 90};
     const CBryDIB faded = FadedPicture(CBryDIB(DibFromPixels(rgb, 4, 1, 3)));
     ASSERT_EQ(faded.width(), 4);
-    EXPECT_EQ(PixelOf(faded, 0, 0), 0xAAAAAAu);
-    EXPECT_EQ(PixelOf(faded, 1, 0), 0xAFAFAFu) << "transparent stays transparent";
-    EXPECT_NE(PixelOf(faded, 2, 0), 0xAFAFAFu) << "a drawn pixel never becomes transparent";
-    EXPECT_EQ(PixelOf(faded, 3, 0), 0xFFAAC8u);
+    EXPECT_EQ(testing_models::PixelRgb(faded, 0, 0), 0xAAAAAAu);
+    EXPECT_EQ(testing_models::PixelRgb(faded, 1, 0), 0xAFAFAFu) << "transparent stays transparent";
+    EXPECT_NE(testing_models::PixelRgb(faded, 2, 0), 0xAFAFAFu) << "a drawn pixel never becomes transparent";
+    EXPECT_EQ(testing_models::PixelRgb(faded, 3, 0), 0xFFAAC8u);
     EXPECT_TRUE(FadedPicture(CBryDIB()).IsEmpty());
 }
 
