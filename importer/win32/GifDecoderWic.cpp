@@ -71,7 +71,8 @@ bool WicGifReader::Open(const uint8_t* data, size_t size) {
 }
 
 void WicGifReader::Read(const uint8_t* data, size_t size) {
-    if (!Open(data, size)) return;
+    // The platform's decoder may decode every frame when opening, so the limits come first.
+    if (!GifCanvas::AdmitsLayout(ScanGifLayout(data, size), m_limits, m_out) || !Open(data, size)) return;
     ComRef<IWICMetadataQueryReader> screen;
     m_decoder->GetMetadataQueryReader(screen.out());
     const int width = static_cast<int>(MetadataNumber(screen.get(), L"/logscrdesc/Width", 0));
