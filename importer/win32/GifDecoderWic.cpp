@@ -61,7 +61,8 @@ private:
 };
 
 bool WicGifReader::Open(const uint8_t* data, size_t size) {
-    if (size > 0xFFFFFFFFu) return Fail("the GIF is too large");
+    const uint64_t bytes = size;  // a DWORD holds the length (always, in 32-bit builds)
+    if (bytes > 0xFFFFFFFFu) return Fail("the GIF is too large");
     HRESULT result = m_factory.CreateStream(m_stream.out());
     // The stream only reads the bytes, which outlive it.
     if (SUCCEEDED(result)) result = m_stream->InitializeFromMemory(const_cast<BYTE*>(data), static_cast<DWORD>(size));
