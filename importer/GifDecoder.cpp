@@ -5,6 +5,8 @@
 
 #include <gif_lib.h>
 
+#include "GifCanvas.h"
+
 namespace {
 
 struct MemorySource {
@@ -35,34 +37,39 @@ std::string ErrorText(int code) {
     return text != nullptr ? text : "unknown GIF error";
 }
 
-// Composes frames onto the canvas the way viewers do and collects the results.
-class GifComposer {
+std::vector<uint32_t> ColoursOf(const ColorMapObject& map) {
+    std::vector<uint32_t> colours;
+    for (int i = 0; i < map.ColorCount; ++i) {
+        const GifColorType& c = map.Colors[i];
+        colours.push_back(uint32_t{c.Red} << 16 | uint32_t{c.Green} << 8 | c.Blue);
+    }
+    return colours;
+}
+
+// Walks the file's records and hands each picture to the canvas.
+class GifRecords {
 public:
-    GifComposer(GifFileType& gif, const GifLimits& limits, GifPicture& out)
-        : m_gif(gif), m_limits(limits), m_out(out),
-          m_canvas(static_cast<size_t>(gif.SWidth) * static_cast<size_t>(gif.SHeight) * 4, 0) {}
+    GifRecords(GifFileType& gif, GifCanvas& canvas, GifPicture& out) : m_gif(gif), m_canvas(canvas), m_out(out) {}
 
     bool Run();
 
 private:
     bool ReadImage();
     bool ReadExtension();
-    bool DrawLines(const GifImageDesc& desc, const ColorMapObject& colours);
-    void Dispose(const GifImageDesc& desc, const std::vector<uint8_t>& before);
+    bool ReadIndices(const GifImageDesc& desc, std::vector<uint8_t>& indices);
     bool Fail(const std::string& why) {
         m_out.error = why;
         return false;
     }
 
     GifFileType& m_gif;
-    const GifLimits& m_limits;
+    GifCanvas& m_canvas;
     GifPicture& m_out;
-    std::vector<uint8_t> m_canvas;
     GraphicsControlBlock m_control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
     bool m_done = false;
 };
 
-bool GifComposer::Run() {
+bool GifRecords::Run() {
     while (!m_done) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(&m_gif, &type) == GIF_ERROR) return Fail(ErrorText(m_gif.Error));
@@ -76,11 +83,10 @@ bool GifComposer::Run() {
             return Fail("unexpected record in the GIF");
         }
     }
-    if (m_out.frames.empty()) return Fail("the GIF holds no picture");
     return true;
 }
 
-bool GifComposer::ReadExtension() {
+bool GifRecords::ReadExtension() {
     int code = 0;
     GifByteType* block = nullptr;
     if (DGifGetExtension(&m_gif, &code, &block) == GIF_ERROR) return Fail(ErrorText(m_gif.Error));
@@ -93,68 +99,35 @@ bool GifComposer::ReadExtension() {
     return true;
 }
 
-bool GifComposer::ReadImage() {
+bool GifRecords::ReadImage() {
     if (DGifGetImageDesc(&m_gif) == GIF_ERROR) return Fail(ErrorText(m_gif.Error));
     const GifImageDesc desc = m_gif.Image;
-    const size_t number = m_out.frames.size() + 1;
-    if (desc.Width <= 0 || desc.Height <= 0 || desc.Left < 0 || desc.Top < 0 ||
-        desc.Left + desc.Width > m_gif.SWidth || desc.Top + desc.Height > m_gif.SHeight) {
-        return Fail("frame " + std::to_string(number) + " lies outside the " + std::to_string(m_gif.SWidth) + " x " +
-                    std::to_string(m_gif.SHeight) + " canvas");
-    }
     const ColorMapObject* colours = desc.ColorMap != nullptr ? desc.ColorMap : m_gif.SColorMap;
-    if (colours == nullptr) return Fail("frame " + std::to_string(number) + " has no colour table");
-    if (number > m_limits.maxFrames) return Fail("more than " + std::to_string(m_limits.maxFrames) + " frames");
-    // The budget holds the frames, the canvas they are composed on and its saved copy.
-    const size_t held = number + 1 + (m_control.DisposalMode == DISPOSE_PREVIOUS ? 1 : 0);
-    if (held * m_canvas.size() > m_limits.maxFrameBytes) {
-        return Fail("the frames would take more than " + std::to_string(m_limits.maxFrameBytes >> 20) + " MiB");
+    if (!m_canvas.Accepts(desc.Left, desc.Top, desc.Width, desc.Height, colours != nullptr, m_control.DisposalMode)) {
+        return false;
     }
-    const std::vector<uint8_t> before = m_control.DisposalMode == DISPOSE_PREVIOUS ? m_canvas : std::vector<uint8_t>();
-    if (!DrawLines(desc, *colours)) return false;
-    m_out.frames.push_back({m_canvas, static_cast<uint32_t>(m_control.DelayTime) * 10u});
-    Dispose(desc, before);
+    GifStoredFrame frame{desc.Left, desc.Top, desc.Width, desc.Height, {}, ColoursOf(*colours),
+                         m_control.TransparentColor, m_control.DisposalMode, static_cast<uint32_t>(m_control.DelayTime)};
+    if (!ReadIndices(desc, frame.indices)) return false;
+    m_done = !m_canvas.Add(frame);
     m_control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
-    m_done = m_limits.firstFrameOnly;
     return true;
 }
 
-bool GifComposer::DrawLines(const GifImageDesc& desc, const ColorMapObject& colours) {
+bool GifRecords::ReadIndices(const GifImageDesc& desc, std::vector<uint8_t>& indices) {
     // Interlaced pictures store every 8th row from 0, every 8th from 4, every 4th from 2, every 2nd from 1.
     static const int kPassStart[4] = {0, 4, 2, 1};
     static const int kPassStep[4] = {8, 8, 4, 2};
-    std::vector<GifPixelType> line(static_cast<size_t>(desc.Width));
+    indices.assign(static_cast<size_t>(desc.Width) * static_cast<size_t>(desc.Height), 0);
     const int passes = desc.Interlace ? 4 : 1;
     for (int pass = 0; pass < passes; ++pass) {
         const int step = desc.Interlace ? kPassStep[pass] : 1;
         for (int row = desc.Interlace ? kPassStart[pass] : 0; row < desc.Height; row += step) {
-            if (DGifGetLine(&m_gif, line.data(), desc.Width) == GIF_ERROR) return Fail(ErrorText(m_gif.Error));
-            uint8_t* out = m_canvas.data() + (static_cast<size_t>(desc.Top + row) * m_gif.SWidth + desc.Left) * 4;
-            for (int x = 0; x < desc.Width; ++x, out += 4) {
-                const int index = line[static_cast<size_t>(x)];
-                // The transparent index, and indices beyond the table, leave the canvas showing.
-                if (index == m_control.TransparentColor || index >= colours.ColorCount) continue;
-                const GifColorType& colour = colours.Colors[index];
-                out[0] = colour.Red;
-                out[1] = colour.Green;
-                out[2] = colour.Blue;
-                out[3] = 255;
-            }
+            GifPixelType* line = indices.data() + static_cast<size_t>(row) * static_cast<size_t>(desc.Width);
+            if (DGifGetLine(&m_gif, line, desc.Width) == GIF_ERROR) return Fail(ErrorText(m_gif.Error));
         }
     }
     return true;
-}
-
-// After a frame has shown: its area cleared (as browsers do, to transparent) or the canvas put back.
-void GifComposer::Dispose(const GifImageDesc& desc, const std::vector<uint8_t>& before) {
-    if (m_control.DisposalMode == DISPOSE_PREVIOUS) {
-        m_canvas = before;
-    } else if (m_control.DisposalMode == DISPOSE_BACKGROUND) {
-        for (int row = 0; row < desc.Height; ++row) {
-            uint8_t* out = m_canvas.data() + (static_cast<size_t>(desc.Top + row) * m_gif.SWidth + desc.Left) * 4;
-            std::memset(out, 0, static_cast<size_t>(desc.Width) * 4);
-        }
-    }
 }
 
 }  // namespace
@@ -170,21 +143,9 @@ GifPicture DecodeGif(const uint8_t* data, size_t size, const GifLimits& limits) 
         picture.error = "not a readable GIF (" + ErrorText(error) + ")";
         return picture;
     }
-    if (gif->SWidth <= 0 || gif->SHeight <= 0 || gif->SWidth > limits.maxSide || gif->SHeight > limits.maxSide) {
-        picture.error = "GIF canvas " + std::to_string(gif->SWidth) + " x " + std::to_string(gif->SHeight) +
-                        " is empty or larger than " + std::to_string(limits.maxSide) + " pixels on a side";
-        return picture;
-    }
-    // Checked before the canvas is made: a few bytes of header may claim a canvas of any size.
-    const uint64_t canvasBytes = uint64_t{static_cast<uint32_t>(gif->SWidth)} * static_cast<uint32_t>(gif->SHeight) * 4;
-    if (2 * canvasBytes > limits.maxFrameBytes) {
-        picture.error = "GIF canvas " + std::to_string(gif->SWidth) + " x " + std::to_string(gif->SHeight) +
-                        " would take more than " + std::to_string(limits.maxFrameBytes >> 20) + " MiB";
-        return picture;
-    }
-    picture.width = gif->SWidth;
-    picture.height = gif->SHeight;
-    GifComposer composer(*gif, limits, picture);
-    if (!composer.Run()) picture.frames.clear();
+    if (!GifCanvas::Admits(gif->SWidth, gif->SHeight, limits, picture)) return picture;
+    GifCanvas canvas(gif->SWidth, gif->SHeight, limits, picture);
+    GifRecords records(*gif, canvas, picture);
+    if (!records.Run() || !canvas.Finish()) picture.frames.clear();
     return picture;
 }

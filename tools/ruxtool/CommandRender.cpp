@@ -137,8 +137,8 @@ int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ost
         err << "ruxtool render: " << why << '\n';
         return kExitFailure;
     }
-    if (settings.kind == FilmKind::kGif && !GifSupported()) {
-        err << settings.output << ": this program is built without GIF support (giflib)\n";
+    if (settings.kind == FilmKind::kGif && !GifWritingSupported()) {
+        err << settings.output << ": this program cannot write GIFs (built without giflib)\n";
         return kExitFailure;
     }
     const LoadedModel loaded = LoadModelFile(settings.file);

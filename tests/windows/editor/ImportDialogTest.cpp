@@ -6,8 +6,12 @@
 
 #include <shlobj.h>
 
+#include <fstream>
+
 #include "CCharacterModel.h"
+#include "DotsGif.h"
 #include "EditorFiles.h"
+#include "PictureEncoder.h"
 #include "TarvelDriver.h"
 
 using namespace tarvel_driver;
@@ -48,6 +52,17 @@ void DropFiles(const TarvelProcess& tarvel, HWND target, const std::vector<std::
     ASSERT_TRUE(WriteProcessMemory(process, there, block.data(), block.size(), nullptr));
     CloseHandle(process);
     PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(there), 0);
+}
+
+// The frame's colours, top row first, as 0xRRGGBB.
+std::vector<uint32_t> FrameColours(const CFrame& frame) {
+    const std::optional<RgbaPixels> pixels = PixelsOfPicture(frame.image);
+    std::vector<uint32_t> colours;
+    if (!pixels) return colours;
+    for (size_t i = 0; i < pixels->pixels.size(); i += static_cast<size_t>(pixels->channels)) {
+        colours.push_back(uint32_t{pixels->pixels[i]} << 16 | uint32_t{pixels->pixels[i + 1]} << 8 | pixels->pixels[i + 2]);
+    }
+    return colours;
 }
 
 }  // namespace
@@ -127,4 +142,36 @@ TEST(ImportDialog, FilesDroppedOntoTheMainDialogOpenTheImportNamedAfterTheFirst)
     EXPECT_EQ(ItemText(dialog, 1201), hop);
     PostClick(dialog, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return ListItems(GetDlgItem(tarvel.MainDialog(), 1007)) == std::vector<std::string>{"Hop"}; }));
+}
+
+TEST(ImportDialog, AGifWrittenByGiflibDroppedOntoTheMainDialogBecomesItsComposedFramesWithTheirDelays) {
+    const std::string folder = editor_files::Folder("drop-gif");
+    const std::string path = folder + "\\Dots.gif";
+    const std::vector<uint8_t> bytes = DotsGifBytes();
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    TarvelProcess tarvel(folder);
+    DropFiles(tarvel, tarvel.MainDialog(), {path});
+    HWND dialog = WaitForDialog(tarvel.ProcessId(), "Import Animation", tarvel.MainDialog());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ItemText(dialog, 1200), "Dots");
+    PostClick(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(GetDlgItem(tarvel.MainDialog(), 1007)) == std::vector<std::string>{"Dots"}; }))
+        << "the GIF was read";
+    SaveFromEditor(tarvel, folder + "\\dots.rux");
+    const CCharacterModel saved(folder + "\\dots.rux");
+    ASSERT_NE(saved.FindAnimation("Dots"), nullptr);
+    const auto& frames = saved.FindAnimation("Dots")->frames;
+    ASSERT_EQ(frames.size(), 4u);
+    constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00, kWhite = 0xFFFFFF, kKey = 0xAFAFAF;
+    const std::vector<uint32_t> expected[4] = {
+        {kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed},
+        {kRed, kBlue, kRed, kRed, kRed, kRed, kRed, kRed},
+        {kRed, kRed, kRed, kRed, kRed, kRed, kGreen, kRed},
+        {kWhite, kRed, kRed, kRed, kRed, kRed, kKey, kKey},
+    };
+    const uint32_t times[4] = {50, 100, 120, 10};  // the frame without a delay takes the field's 100 ms
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(FrameColours(frames[i]), expected[i]) << "frame " << i;
+        EXPECT_EQ(frames[i].displayTime, times[i]) << "frame " << i;
+    }
 }
