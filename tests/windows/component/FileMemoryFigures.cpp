@@ -19,7 +19,7 @@ std::wstring Widened(const char* text) {
     return wide;
 }
 
-SIZE_T PeakWorkingSet() {
+size_t PeakWorkingSet() {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof(counters);
     return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters)) ? counters.PeakWorkingSetSize : 0;
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     }
     IGraphicFile* file = nullptr;
     if (FAILED(factory->CreateInstance(nullptr, IID_IGraphicFile, reinterpret_cast<void**>(&file)))) return 1;
-    const SIZE_T before = PeakWorkingSet();
+    const size_t before = PeakWorkingSet();
     BSTR path = SysAllocString(Widened(argv[2]).c_str());
     const HRESULT result = file->put_FileName(path);
     SysFreeString(path);
