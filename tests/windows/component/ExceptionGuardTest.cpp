@@ -59,6 +59,12 @@ com::ComPtr<IGraphicFiles> MakeFiles() {
 }  // namespace
 
 TEST(ExceptionGuard, OutOfMemoryAnswersEOutOfMemoryAndAnythingElseIsAReportedError) {
+#if defined(__i386__)
+    // 32-bit MinGW unwinds with tables each module registers for itself: an exception thrown
+    // in this program cannot pass through the DLL's frames to reach its guard. The guard is the
+    // same code in both builds; the 64-bit run, whose unwinding is the system's, tests it.
+    GTEST_SKIP() << "an exception from the client cannot unwind through the 32-bit DLL";
+#endif
     SetFileList({});
     const com::ComPtr<IGraphicFiles> files = MakeFiles();
     ASSERT_TRUE(files);
