@@ -1,6 +1,7 @@
 #include "CBryDIB.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "CFileReader.h"
 #include "CFileWriter.h"
@@ -18,6 +19,13 @@ constexpr size_t kPieceSize = 32768;
 bool HasNoArea(const std::vector<uint8_t>& block) {
     const DibHeader header = ParseDibHeader(block.data(), block.size());
     return header.width == 0 || header.height == 0;
+}
+
+// The claimed size is checked against the bytes held (the pixel reader) and the bound.
+bool IsDrawableBlock(const std::vector<uint8_t>& block) {
+    if (block.empty() || !DibPixelReader(block).Readable()) return false;
+    const DibHeader header = ParseDibHeader(block.data(), block.size());
+    return header.width <= kMaxPictureSide && DibRowCount(header) <= static_cast<uint32_t>(kMaxPictureSide);
 }
 
 // Writes the bytes in pieces of 32768 followed by the remainder.
@@ -47,9 +55,32 @@ bool ReadInPieces(CFileReader& reader, uint8_t* bytes, size_t count) {
 
 std::vector<uint8_t> EmptyImageBlock() { return EncodeDibHeader(MakeDibHeader(0, 0, 32)); }
 
-CBryDIB::CBryDIB(std::vector<uint8_t> block) {
-    if (!HasNoArea(block)) m_block = std::move(block);
+CBryDIB::CBryDIB(std::vector<uint8_t> block) { Take(std::move(block)); }
+
+// A picture moved from is empty, and so not drawable.
+CBryDIB::CBryDIB(CBryDIB&& other) noexcept
+    : m_block(std::move(other.m_block)), m_drawable(std::exchange(other.m_drawable, false)) {
+    other.m_block.clear();
 }
+
+CBryDIB& CBryDIB::operator=(CBryDIB&& other) noexcept {
+    if (this == &other) return *this;
+    m_block = std::move(other.m_block);
+    m_drawable = std::exchange(other.m_drawable, false);
+    other.m_block.clear();
+    return *this;
+}
+
+// Every block the picture holds comes through here, so the verdict is made once per block.
+void CBryDIB::Take(std::vector<uint8_t> block) {
+    m_block.clear();
+    if (!HasNoArea(block)) m_block = std::move(block);
+    m_drawable = IsDrawableBlock(m_block);
+}
+
+int32_t CBryDIB::DrawnWidth() const { return m_drawable ? width() : 0; }
+
+int32_t CBryDIB::DrawnRows() const { return m_drawable ? RowCount() : 0; }
 
 int32_t CBryDIB::width() const { return IsEmpty() ? 0 : ParseDibHeader(m_block.data(), m_block.size()).width; }
 
@@ -107,8 +138,7 @@ bool CBryDIB::ReadFrom(CFileReader& reader) {
         site.frame = trace->currentFrame;
         trace->imageBlocks.push_back(site);
     }
-    m_block.clear();
-    if (!HasNoArea(block)) m_block = std::move(block);
+    Take(std::move(block));
     return true;
 }
 
@@ -116,7 +146,7 @@ bool CBryDIB::LoadPicture(const std::string& path) {
     if (path.empty()) return false;
     DecodedPicture picture = DecodePictureFile(path);
     if (picture.block.empty()) return false;
-    m_block = std::move(picture.block);
+    Take(std::move(picture.block));
     return true;
 }
 
@@ -134,9 +164,8 @@ std::vector<PaletteEntry> CBryDIB::Palette() const {
 }
 
 void CBryDIB::Draw(Surface& surface, int x, int y) const {
-    if (IsEmpty()) return;
+    if (!m_drawable) return;
     const DibPixelReader pixels(m_block);
-    if (!pixels.Readable()) return;
     const int64_t left = std::max<int64_t>(x, 0);
     const int64_t right = std::min<int64_t>(int64_t{x} + pixels.Width(), surface.Width());
     const int64_t top = std::max<int64_t>(y, 0);

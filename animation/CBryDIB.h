@@ -16,9 +16,9 @@ class CBryDIB {
 public:
     CBryDIB() = default;
     CBryDIB(const CBryDIB&) = default;
-    CBryDIB(CBryDIB&&) noexcept = default;
+    CBryDIB(CBryDIB&& other) noexcept;
     CBryDIB& operator=(const CBryDIB&) = default;
-    CBryDIB& operator=(CBryDIB&&) noexcept = default;
+    CBryDIB& operator=(CBryDIB&& other) noexcept;
     virtual ~CBryDIB() = default;
 
     // Takes a packed DIB; a block whose header has zero width or height leaves the image empty.
@@ -30,6 +30,15 @@ public:
     int32_t RowCount() const;  // |height|
     uint16_t BitCount() const;
     const std::vector<uint8_t>& Block() const { return m_block; }
+
+    // Whether the picture can be drawn: uncompressed (or bit fields) in a known depth, every
+    // byte its header claims held, and no side longer than kMaxPictureSide. Decided once, when
+    // the block is taken; width() and height() still tell what the header claims.
+    bool IsDrawable() const { return m_drawable; }
+    // The picture's size when drawable, 0 x 0 otherwise: what anything sized by the picture
+    // (surfaces, frame rectangles) must use.
+    int32_t DrawnWidth() const;
+    int32_t DrawnRows() const;
 
     // The size the block is stored with: computed from its header (40 + colour table + rows),
     // or the held size when the header makes no sense. An empty image is a 40-byte header.
@@ -50,13 +59,16 @@ public:
     std::vector<PaletteEntry> Palette() const;
 
     // Draws the whole picture with its top-left corner at (x, y), clipped to the surface.
-    // Blocks too short for their header, or compressed, draw nothing.
+    // A picture that is not drawable draws nothing.
     void Draw(Surface& surface, int x, int y) const;
 
     friend bool operator==(const CBryDIB& a, const CBryDIB& b) { return a.m_block == b.m_block; }
 
 private:
+    void Take(std::vector<uint8_t> block);
+
     std::vector<uint8_t> m_block;
+    bool m_drawable = false;
 };
 
 // The 40-byte header stored for a frame without a picture.

@@ -8,6 +8,9 @@
 constexpr uint32_t kDibHeaderSize = 40;
 constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
+// Longest side of a picture that is drawn: the bound of the picture decoder and the importer.
+// A frame picture claiming more is kept and saved as it is, but never drawn or sized from.
+constexpr int32_t kMaxPictureSide = 8192;
 
 struct DibHeader {
     uint32_t size = 0;

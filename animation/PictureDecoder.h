@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "DibHeader.h"
+
 // Largest width or height accepted from a picture file.
-constexpr int kMaxPictureDimension = 8192;
+constexpr int kMaxPictureDimension = kMaxPictureSide;
 
 struct DecodedPicture {
     std::vector<uint8_t> block;  // bottom-up 24-bit, or 32-bit when the picture has alpha

@@ -16,8 +16,8 @@ void AppendBytes(void* context, void* data, int size) {
 }  // namespace
 
 std::optional<RgbaPixels> PixelsOfPicture(const CBryDIB& image) {
+    if (!image.IsDrawable()) return std::nullopt;
     const DibPixelReader reader(image.Block());
-    if (image.IsEmpty() || !reader.Readable()) return std::nullopt;
     RgbaPixels result;
     result.width = reader.Width();
     result.height = reader.Rows();

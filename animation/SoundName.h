@@ -4,5 +4,6 @@
 
 // A sound name read from a file is untrusted: only a bare file name is played, never one
 // holding a path separator, a drive colon or "..", which could reach another folder or a
-// network share.
+// network share, nor a device name (CON, NUL, COM1, LPT1, ..., also with an extension),
+// which would open the device instead of a file.
 bool IsPlayableSoundName(const std::string& name);

@@ -11,6 +11,14 @@
 # a state folder of its own, since the prefix keeps the settings it was made with.
 set -u
 
+# Nothing started here may keep a descriptor of the caller: the display and the servers
+# outlive this call, and one holding a lock the caller took (flock's fd 3 around a build or a
+# test run) would hold it for ever.
+for fd in /proc/$$/fd/*; do
+  fd=${fd##*/}
+  [ "$fd" -gt 2 ] 2>/dev/null && eval "exec $fd>&-" 2>/dev/null
+done
+
 program=${1:?usage: wine-run.sh program.exe [arguments...]}
 if [ -z "${VIMRO_WINE_STATE:-}" ]; then
   bindir=$(cd "$(dirname "$program")" && pwd)

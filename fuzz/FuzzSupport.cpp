@@ -40,8 +40,18 @@ std::vector<uint8_t> ReadWhole(const std::string& path) {
     return bytes;
 }
 
-// Steps through one pass of the animation at the times its frames begin.
-size_t PlayOnce(const CCharacterModel& model, const std::string& name, const CAnimation& animation, bool travel, size_t budget) {
+// Scales other than 1 (the scaled drawing path: ScaledPictureCache, ScaleNearest), one for
+// each animation by its name, so that every scale is reached across a corpus.
+constexpr uint32_t kScaledDpis[] = {72, 120, 144, 192, 240};
+
+DisplayScale ScaleFor(const std::string& name) {
+    return DisplayScale::FromDpi(kScaledDpis[name.size() % (sizeof kScaledDpis / sizeof kScaledDpis[0])]);
+}
+
+// Steps through one pass of the animation at the times its frames begin, at the scale; a
+// scale change is made after the first step, as a move to another monitor would.
+size_t PlayOnce(const CCharacterModel& model, const std::string& name, const CAnimation& animation, bool travel,
+                DisplayScale scale, size_t budget) {
     CAnimationPlayer player(&model);
     CCharacterScene scene;
     player.SetPosition(PointF{80.0f, 100.0f});
@@ -56,6 +66,11 @@ size_t PlayOnce(const CCharacterModel& model, const std::string& name, const CAn
         scene.DrawCurrentFrame(player);
         scene.BuildRuns();
         scene.SaveBack();
+        if (i == 0) {
+            player.SetScale(scale);
+            scene.SetScale(scale);
+            scene.BuildRuns();
+        }
         const uint32_t shown = animation.frames[std::min(i, animation.frames.size() - 1)].displayTime;
         tick += std::max<uint32_t>(shown, 1);
     }
@@ -104,7 +119,8 @@ void DrawEveryFrame(const CCharacterModel& model) {
     for (const auto& entry : model.Animations()) {
         if (entry.second.frames.empty()) continue;
         for (const bool travel : {false, true}) {
-            budget -= std::min(budget, PlayOnce(model, entry.first, entry.second, travel, budget));
+            const DisplayScale scale = travel ? ScaleFor(entry.first) : DisplayScale{};
+            budget -= std::min(budget, PlayOnce(model, entry.first, entry.second, travel, scale, budget));
             if (budget == 0) return;
         }
     }

@@ -15,8 +15,9 @@ std::vector<uint8_t> SavedBytes(const CCharacterModel& model);
 // aborts otherwise. Models whose pictures save to more than 8 MiB are not saved.
 void CheckSaveRoundTrip(const CCharacterModel& model);
 
-// Plays every animation once in place and once travelling, drawing each step into a scene
-// and building its region runs, as the character thread does at each tick.
+// Plays every animation once in place at scale 1 and once travelling at another scale
+// (reached by a scale change after the first step), drawing each step into a scene and
+// building its region runs, as the character thread does at each tick.
 void DrawEveryFrame(const CCharacterModel& model);
 
 // Ends the run with a message: libFuzzer reports the input that led here.

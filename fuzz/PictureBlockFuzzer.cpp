@@ -1,11 +1,14 @@
 // One picture block on any bytes: its stored size, whether it matches its header, drawing
-// it into a character's drawing area (also shifted, so that clipping is reached), the region
-// runs of the result and the pixels ruxtool exports.
+// it into a character's drawing area (also shifted, so that clipping is reached) and through
+// the scaled path, the region runs of the result and the pixels ruxtool exports.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "CAnimationPlayer.h"
 #include "CBryDIB.h"
+#include "CCharacterModel.h"
+#include "CCharacterScene.h"
 #include "FuzzSupport.h"
 #include "PictureEncoder.h"
 #include "RegionRuns.h"
@@ -27,6 +30,32 @@ void DrawAndRun(const CBryDIB& image, uint8_t placement) {
     }
 }
 
+// The block as a frame's picture on the scaled path (ScaledPictureCache, ScaleNearestPart) at
+// a scale the placement byte picks: whatever its header claims, nothing may be sized from the
+// claim, and the picture stays inside the scaled drawing area.
+void DrawScaled(const CBryDIB& image, uint8_t placement) {
+    static constexpr uint32_t kDpis[] = {24, 72, 120, 144, 192, 960};
+    const DisplayScale scale = DisplayScale::FromDpi(kDpis[placement % (sizeof kDpis / sizeof kDpis[0])]);
+    CCharacterModel model;
+    CFrame frame;
+    frame.image = image;
+    CAnimation animation;
+    animation.frames.push_back(frame);
+    model.FileAnimation("A", animation);
+    CAnimationPlayer player(&model);
+    player.SetScale(scale);
+    if (!player.Prepare("A", 0, 0, true)) return;
+    CCharacterScene scene;
+    scene.SetScale(scale);
+    scene.FillBack();
+    scene.DrawCurrentFrame(player);
+    if (scene.Pictures().Bytes() > static_cast<size_t>(scene.Back().Width()) * scene.Back().Height() * 4)
+        fuzz_support::Fail("a scaled picture larger than the drawing area");
+    if (!image.IsDrawable() && scene.Pictures().Count() != 0) fuzz_support::Fail("a picture that is not drawable was scaled");
+    scene.SaveBack();
+    scene.BuildRuns();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -36,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool matches = image.MatchesHeader();
     if (matches && !image.IsEmpty() && stored != image.Block().size()) fuzz_support::Fail("a matching block changes size");
     DrawAndRun(image, data[0]);
+    DrawScaled(image, data[0]);
     const auto pixels = PixelsOfPicture(image);
     if (matches && !image.IsEmpty() && !pixels) fuzz_support::Fail("a matching block has no pixels");
     if (pixels && pixels->pixels.size() != static_cast<size_t>(pixels->width) * static_cast<size_t>(pixels->height) *

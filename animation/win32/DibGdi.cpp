@@ -32,9 +32,8 @@ GdiPalette CreatePictureGdiPalette(const CBryDIB& image) {
 }
 
 void DrawPicture(HDC dc, const CBryDIB& image, int x, int y, HPALETTE palette) {
-    if (image.IsEmpty()) return;
+    if (!image.IsDrawable()) return;
     const DibPixelReader reader(image.Block());
-    if (!reader.Readable()) return;
     HPALETTE previous = nullptr;
     if (palette != nullptr) {
         previous = SelectPalette(dc, palette, FALSE);

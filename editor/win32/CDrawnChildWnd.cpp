@@ -59,5 +59,10 @@ LRESULT CALLBACK CDrawnChildWnd::WindowProc(HWND window, UINT message, WPARAM wP
         self->m_window = nullptr;
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    return self->OnMessage(message, wParam, lParam);
+    // Nothing may unwind into the system's message dispatch: the default handling instead.
+    try {
+        return self->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 }

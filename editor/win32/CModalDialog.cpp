@@ -82,7 +82,12 @@ INT_PTR CALLBACK CModalDialog::DialogProc(HWND window, UINT message, WPARAM wPar
         dialog->m_window = nullptr;
         return FALSE;
     }
-    return dialog->Dispatch(message, wParam, lParam);
+    // Nothing may unwind into the system's message dispatch: the message goes unhandled.
+    try {
+        return dialog->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

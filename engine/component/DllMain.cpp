@@ -61,9 +61,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 extern "C" HRESULT __stdcall DllCanUnloadNow() {
     return GuardedExport([] {
         if (com::ModuleLockCount() != 0) return S_FALSE;
+        // A window of the module's classes still runs its code: the module must stay. Both
+        // classes are tried, so that the one without windows is let go either way.
+        const bool receiversGone = UnregisterEventReceiverClass();
+        const bool charactersGone = UnregisterCharacterWindowClass();
+        if (!receiversGone || !charactersGone) return S_FALSE;
         com::ReleaseTypeInfoCache();
-        UnregisterEventReceiverClass();
-        UnregisterCharacterWindowClass();
         return S_OK;
     });
 }

@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "CharacterMessages.h"
+#include "CharacterWindowClass.h"
 #include "CodeModule.h"
 #include "HandoffTable.h"
 
@@ -22,7 +23,7 @@ bool RegisterReceiverClass(WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = CodeModule();
     windowClass.lpszClassName = kReceiverClass;
-    g_classRegistered = RegisterClassExA(&windowClass) != 0;
+    g_classRegistered = RegisterModuleClass(windowClass);
     return g_classRegistered;
 }
 
@@ -74,16 +75,21 @@ LRESULT CALLBACK CEventReceiver::Procedure(HWND window, UINT message, WPARAM wPa
         return 0;
     } else if (IsNotification(message)) {
         if (auto* target = reinterpret_cast<INotificationTarget*>(GetWindowLongPtrA(window, GWLP_USERDATA))) {
-            target->HandleNotification(message, wParam, lParam);
+            // Nothing may unwind into the system's message dispatch: the event is lost instead.
+            try {
+                target->HandleNotification(message, wParam, lParam);
+            } catch (...) {
+            }
         }
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void UnregisterEventReceiverClass() {
+bool UnregisterEventReceiverClass() {
     const std::lock_guard<std::mutex> guard(g_classLock);
-    if (!g_classRegistered) return;
+    if (!g_classRegistered) return true;
     // A class with a window left keeps its registration, and is not registered twice.
     if (UnregisterClassA(kReceiverClass, CodeModule())) g_classRegistered = false;
+    return !g_classRegistered;
 }

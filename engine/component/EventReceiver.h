@@ -41,5 +41,6 @@ private:
     UniqueWindow m_window;
 };
 
-// Unregisters the window class before the module goes.
-void UnregisterEventReceiverClass();
+// Unregisters the window class before the module goes; false (and still registered) while a
+// receiver window remains.
+bool UnregisterEventReceiverClass();

@@ -273,8 +273,8 @@ FrameRectangle CAnimationPlayer::CurrentFrameRect() const {
     FrameRectangle rect;
     rect.left = TruncateToInt32(position.x - scale.Offset(frame->anchor.x));
     rect.top = TruncateToInt32(position.y - scale.Offset(frame->anchor.y));
-    rect.right = SaturatingAdd(rect.left, scale.Length(frame->image.width() > 0 ? frame->image.width() : 0));
-    rect.bottom = SaturatingAdd(rect.top, scale.Length(frame->image.RowCount()));
+    rect.right = SaturatingAdd(rect.left, scale.Length(frame->image.DrawnWidth()));
+    rect.bottom = SaturatingAdd(rect.top, scale.Length(frame->image.DrawnRows()));
     return rect;
 }
 

@@ -14,38 +14,64 @@ void CCharacterScene::SetScale(DisplayScale scale) {
     m_scale = scale;
     m_pictures.Clear();
     m_back = Surface(scale.Length(kDrawingWidth), scale.Length(kDrawingHeight), KEY_COLOUR);
-    m_saved = m_back;
+    m_backFrame = nullptr;
+    if (m_savedFrame != nullptr) DrawFrame(*m_savedFrame);
+    SaveBack();
 }
 
-void CCharacterScene::FillBack() { m_back.Fill(KEY_COLOUR); }
+void CCharacterScene::ForgetPictures() {
+    m_pictures.Clear();
+    m_backFrame = nullptr;
+    m_savedFrame = nullptr;
+}
+
+void CCharacterScene::FillBack() {
+    m_back.Fill(KEY_COLOUR);
+    m_backFrame = nullptr;
+}
 
 void CCharacterScene::DrawCurrentFrame(const CAnimationPlayer& player) {
-    if (m_scale.IsUnit()) {
-        player.DrawFrame(m_back);
-    } else {
-        DrawScaledFrame(player);
-    }
+    if (const CFrame* frame = player.CurrentFrame()) DrawFrame(*frame);
     m_rect = player.CurrentFrameRect();
 }
 
+void CCharacterScene::DrawFrame(const CFrame& frame) {
+    if (m_scale.IsUnit()) {
+        frame.image.Draw(m_back, 0, 0);
+    } else {
+        DrawScaledFrame(frame);
+    }
+    m_backFrame = &frame;
+}
+
 // The frame's picture at the scale, from the cache, copied to the top-left of the back surface.
-void CCharacterScene::DrawScaledFrame(const CAnimationPlayer& player) {
-    const CFrame* frame = player.CurrentFrame();
-    if (frame == nullptr) return;
-    const auto makeSource = [frame] {
-        Surface source(frame->image.width(), frame->image.RowCount(), KEY_COLOUR);
-        frame->image.Draw(source, 0, 0);
-        return source;
+// Its size is that of a drawable picture, never a header's claim, and only the part that the
+// drawing area shows is drawn before scaling.
+void CCharacterScene::DrawScaledFrame(const CFrame& frame) {
+    if (!frame.image.IsDrawable()) return;
+    PictureSource source;
+    source.width = frame.image.DrawnWidth();
+    source.height = frame.image.DrawnRows();
+    source.drawPart = [&frame](int32_t width, int32_t height) {
+        Surface part(width, height, KEY_COLOUR);
+        frame.image.Draw(part, 0, 0);
+        return part;
     };
-    const Surface& picture = m_pictures.Get(frame, m_scale, m_back.Width(), m_back.Height(), makeSource);
+    const Surface& picture = m_pictures.Get(&frame, m_scale, m_back.Width(), m_back.Height(), source);
     for (int32_t y = 0; y < picture.Height(); ++y) {
         std::copy(picture.Row(y), picture.Row(y) + picture.Width(), m_back.Row(y));
     }
 }
 
-void CCharacterScene::RestoreSavedToBack() { m_back = m_saved; }
+void CCharacterScene::RestoreSavedToBack() {
+    m_back = m_saved;
+    m_backFrame = m_savedFrame;
+}
 
-void CCharacterScene::SaveBack() { m_saved = m_back; }
+void CCharacterScene::SaveBack() {
+    m_saved = m_back;
+    m_savedFrame = m_backFrame;
+}
 
 void CCharacterScene::RefreshFrameRect(const CAnimationPlayer& player) { m_rect = player.CurrentFrameRect(); }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CAnimationPlayer.h"
+#include "CFrame.h"
 #include "DisplayScale.h"
 #include "FrameRectangle.h"
 #include "RegionRuns.h"
@@ -15,12 +16,13 @@ class CCharacterScene {
 public:
     CCharacterScene();
 
-    // A new scale: both surfaces become the drawing area at that scale, filled with the key
-    // colour, and the scaled pictures of the old scale are dropped.
+    // A new scale: both surfaces become the drawing area at that scale and the scaled pictures
+    // of the old scale are dropped. The saved picture shows the frame it showed, drawn anew at
+    // the new scale (the key colour where it showed none), and the back surface is the same.
     void SetScale(DisplayScale scale);
     DisplayScale Scale() const { return m_scale; }
-    // The model's pictures are about to change: no scaled picture of them may be used again.
-    void ForgetPictures() { m_pictures.Clear(); }
+    // The model's pictures are about to change: no picture of theirs may be used again.
+    void ForgetPictures();
     const ScaledPictureCache& Pictures() const { return m_pictures; }
 
     void FillBack();                // the whole area in KEY_COLOUR
@@ -38,9 +40,13 @@ public:
     const std::vector<RunRect>& Runs() const { return m_runs; }
 
 private:
-    void DrawScaledFrame(const CAnimationPlayer& player);
+    void DrawFrame(const CFrame& frame);
+    void DrawScaledFrame(const CFrame& frame);
 
     DisplayScale m_scale;
+    // The frames whose pictures the surfaces show, or none (the key colour alone).
+    const CFrame* m_backFrame = nullptr;
+    const CFrame* m_savedFrame = nullptr;
     ScaledPictureCache m_pictures;
     Surface m_back;
     Surface m_saved;

@@ -8,7 +8,7 @@
 size_t ScaledPictureCache::BytesOf(const Surface& picture) { return picture.Pixels().size() * sizeof(uint32_t); }
 
 const Surface& ScaledPictureCache::Get(const void* key, DisplayScale scale, int32_t maxWidth, int32_t maxHeight,
-                                       const std::function<Surface()>& makeSource) {
+                                       const PictureSource& source) {
     const auto found = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) {
         return e.key == key && e.dpi == scale.Dpi() && e.maxWidth == maxWidth && e.maxHeight == maxHeight;
     });
@@ -16,7 +16,8 @@ const Surface& ScaledPictureCache::Get(const void* key, DisplayScale scale, int3
         m_entries.splice(m_entries.begin(), m_entries, found);
         return m_entries.front().picture;
     }
-    Surface picture = ScaleNearest(makeSource(), scale, maxWidth, maxHeight);
+    const Surface part = source.drawPart(SourceSpan(source.width, scale, maxWidth), SourceSpan(source.height, scale, maxHeight));
+    Surface picture = ScaleNearestPart(part, source.width, source.height, scale, maxWidth, maxHeight);
     ++m_made;
     m_bytes += BytesOf(picture);
     m_entries.push_front(Entry{key, scale.Dpi(), maxWidth, maxHeight, std::move(picture)});

@@ -9,6 +9,14 @@
 #include "DisplayScale.h"
 #include "Surface.h"
 
+// A picture to scale: its size at file scale, and how to draw its top-left part of a given
+// size (only what the cut picture shows is ever drawn, whatever the picture's size).
+struct PictureSource {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::function<Surface(int32_t partWidth, int32_t partHeight)> drawPart;
+};
+
 class ScaledPictureCache {
 public:
     // Every picture is cut to the drawing area, so one entry is at most 4 x 160 x 200 x s² bytes
@@ -17,12 +25,11 @@ public:
 
     explicit ScaledPictureCache(size_t budgetBytes = kDefaultBudgetBytes) : m_budget(budgetBytes) {}
 
-    // The picture of key at scale, cut to maxWidth x maxHeight; made from makeSource (the
-    // picture at file size) when it is not kept. Beyond the budget, the pictures used longest
-    // ago go first; the one returned stays, even if it alone is larger than the budget. The
-    // reference lasts until the next call.
+    // The picture of key at scale, cut to maxWidth x maxHeight; made from the source when it
+    // is not kept. Beyond the budget, the pictures used longest ago go first; the one returned
+    // stays, even if it alone is larger than the budget. The reference lasts until the next call.
     const Surface& Get(const void* key, DisplayScale scale, int32_t maxWidth, int32_t maxHeight,
-                       const std::function<Surface()>& makeSource);
+                       const PictureSource& source);
     void Clear();
 
     size_t Bytes() const { return m_bytes; }

@@ -222,6 +222,41 @@ TEST(PictureDraw, HeaderSizesThatOverflowSixtyFourBitsAreUnreadable) {
     }
 }
 
+// Whether a picture is drawn is decided once, when its block is taken (read from a file,
+// decoded or handed over): every byte its header claims is held, and no side is beyond
+// kMaxPictureSide. Its claim stays what width() tells and what is saved.
+TEST(PictureBound, TheClaimedSizeIsCheckedAgainstTheBytesAndTheBoundWhenTaken) {
+    const std::vector<uint8_t> claim = EncodeDibHeader(MakeDibHeader(65536, 65537, 24));
+    CBryDIB read;
+    const std::vector<uint8_t> stored = [&] {
+        std::vector<uint8_t> bytes = {40, 0, 0, 0};
+        bytes.insert(bytes.end(), claim.begin(), claim.end());
+        return bytes;
+    }();
+    CFileReader reader = CFileReader::OverBytes(stored.data(), stored.size());
+    ASSERT_TRUE(read.ReadFrom(reader));
+    EXPECT_FALSE(read.IsDrawable());
+    EXPECT_EQ(read.width(), 65536);
+    EXPECT_EQ(read.DrawnWidth(), 0);
+    EXPECT_EQ(read.DrawnRows(), 0);
+    // Held whole, but one pixel wider than the bound (1 bit a pixel: a small block).
+    const CBryDIB wide(PatternBlock(kMaxPictureSide + 1, 2, 1));
+    EXPECT_TRUE(wide.MatchesHeader());
+    EXPECT_FALSE(wide.IsDrawable());
+    Surface surface(8, 8, 0xAFAFAF);
+    wide.Draw(surface, 0, 0);
+    EXPECT_TRUE(std::all_of(surface.Pixels().begin(), surface.Pixels().end(), [](uint32_t p) { return p == 0xAFAFAFu; }));
+    EXPECT_FALSE(PixelsOfPicture(wide));
+    CBryDIB atTheBound(PatternBlock(kMaxPictureSide, 2, 1));
+    EXPECT_TRUE(atTheBound.IsDrawable());
+    EXPECT_EQ(atTheBound.DrawnWidth(), kMaxPictureSide);
+    const CBryDIB copy = atTheBound;
+    EXPECT_TRUE(copy.IsDrawable());
+    const CBryDIB moved = std::move(atTheBound);
+    EXPECT_TRUE(moved.IsDrawable());
+    EXPECT_FALSE(atTheBound.IsDrawable()) << "a picture moved from is empty";  // NOLINT(bugprone-use-after-move)
+}
+
 TEST(PictureDraw, PalettedAndSixteenBitPictures) {
     const CBryDIB grey(PatternBlock(4, 2, 8));
     ASSERT_EQ(grey.Palette().size(), 256u);

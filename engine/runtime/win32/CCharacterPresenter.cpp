@@ -93,10 +93,20 @@ void CCharacterPresenter::DisplayChanged(HWND window, int screenWidth, int scree
     if (empty && SetWindowRgn(window, empty.Get(), TRUE) != 0) empty.Release();
 }
 
+// The scene drew the shown frame anew at the new scale: it goes on screen now, busy or idle,
+// rather than waiting for a tick (a hidden window shows it when it is next shown).
 void CCharacterPresenter::ScaleChanged(HWND window) {
     m_idleShown = false;
+    m_scene.RestoreSavedToBack();
     m_scene.RefreshFrameRect(m_player);
-    if (IsLayered()) MoveToFrame(window, true);
+    if (window == nullptr) return;
+    if (!IsWindowVisible(window)) {
+        if (IsLayered()) MoveToFrame(window, true);
+        return;
+    }
+    Present(window, true);
+    m_idleShown = true;
+    m_idleRect = m_scene.Rect();
 }
 
 void CCharacterPresenter::SetKeyColour(HWND window) { m_layered.Set(window, KeyColourRef(), 0, LWA_COLORKEY); }

@@ -33,7 +33,8 @@ public:
     void Paint(HWND window);
     void EraseBackground(HWND window, HDC dc);
     void DisplayChanged(HWND window, int screenWidth, int screenHeight);
-    // The scene took a new scale: a layered window takes the new drawing area's size.
+    // The scene took a new scale: the picture it shows goes on screen at once, at that scale
+    // and at the frame rectangle (a layered window takes the new drawing area's size).
     void ScaleChanged(HWND window);
     // Region mode: where the window's client area starts on the screen.
     void SetScreenOrigin(POINT origin) { m_screenOrigin = origin; }

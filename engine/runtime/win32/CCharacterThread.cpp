@@ -71,9 +71,17 @@ void CCharacterThread::StartThread() {
 
 void CCharacterThread::WaitForThreadEnd() { WaitHandlingSentMessages(m_thread.Get(), INFINITE); }
 
+// Nothing may leave a thread function: after an exception the window goes and the readiness
+// event is set, so that the creator, which may still be waiting, never waits for ever.
 unsigned __stdcall CCharacterThread::ThreadEntry(void* self) {
-    const ComApartment apartment;
-    static_cast<CCharacterThread*>(self)->RunThread();
+    auto* thread = static_cast<CCharacterThread*>(self);
+    try {
+        const ComApartment apartment;
+        thread->RunThread();
+    } catch (...) {
+        thread->m_window.Destroy();
+        SetEvent(thread->m_ready.Get());
+    }
     return 0;
 }
 
@@ -84,6 +92,7 @@ void CCharacterThread::RunThread() {
     // The client's coordinates mean on this thread what they mean on the client's.
     AdoptThreadDpiContext(m_clientDpiContext);
     if (!m_options.forceRegionMode) m_layered.Load();
+    m_monitorDpi.Load();
     const bool created = m_window.Create(OwnerWindowSlot());
     SetLogFileName("cp_rux.log");
     SetEvent(m_ready.Get());
@@ -106,6 +115,14 @@ void CCharacterThread::PlaySoundFile(const std::string& path) {
         return;
     }
     PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+}
+
+UINT CCharacterThread::WindowDpiOf(HWND window) const {
+    return m_options.windowDpi ? m_options.windowDpi(window) : WindowDpi(window);
+}
+
+UINT CCharacterThread::MonitorDpiAt(POINT point) const {
+    return m_options.monitorDpi ? m_options.monitorDpi(point) : m_monitorDpi.At(point);
 }
 
 std::shared_ptr<IRequestPartner> CCharacterThread::MakePartner(IUnknown* other) {

@@ -11,6 +11,7 @@
 
 #include "CCharacterWindow.h"
 #include "CLayeredAttributes.h"
+#include "DpiAwareness.h"
 #include "ICharacterOwner.h"
 #include "RequestArrays.h"
 #include "UniqueHandle.h"
@@ -24,6 +25,10 @@ struct CharacterThreadOptions {
     std::function<void(const std::string& path)> playSound;
     // The screen's colour depth in bits per pixel; the whole-screen context's when empty.
     std::function<int()> screenBitsPerPixel;
+    // The character window's DPI and a monitor's; the system's when empty (tests stand in
+    // for monitors of other scales, which Wine does not have).
+    std::function<UINT(HWND)> windowDpi;
+    std::function<UINT(POINT)> monitorDpi;
 };
 
 class CCharacterThread final : private ICharacterOwner {
@@ -58,6 +63,8 @@ private:
     HWND ReceiverWindow() const override { return m_receiver.load(); }
     const CLayeredAttributes& LayeredAttributes() const override { return m_layered; }
     void PlaySoundFile(const std::string& path) override;
+    UINT WindowDpiOf(HWND window) const override;
+    UINT MonitorDpiAt(POINT point) const override;
     std::shared_ptr<IRequestPartner> MakePartner(IUnknown* other) override;
 
     // The window object is made first and destroyed last, after the thread has ended.
@@ -68,6 +75,7 @@ private:
     DPI_AWARENESS_CONTEXT m_clientDpiContext = nullptr;
     std::atomic<HWND> m_receiver{nullptr};
     CLayeredAttributes m_layered;
+    CMonitorDpi m_monitorDpi;
     UniqueKernelHandle m_completion;
     UniqueKernelHandle m_ready;
     UniqueKernelHandle m_thread;

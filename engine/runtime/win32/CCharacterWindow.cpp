@@ -1,12 +1,14 @@
 #include "CCharacterWindow.h"
 
 #include <optional>
+#include <vector>
 
 #include "CharacterMessages.h"
 #include "CharacterWindowClass.h"
 #include "CodeModule.h"
 #include "DpiAwareness.h"
 #include "HandoffTable.h"
+#include "IntegerConversion.h"
 #include "ICharacterOwner.h"
 #include "MonitorLayout.h"
 #include "RequestArrays.h"
@@ -44,7 +46,6 @@ bool CCharacterWindow::Create(HWND ownerWindow) {
                                         CodeModule(), this);
     if (window == nullptr) return false;
     m_presenter.SetScreenOrigin(POINT{screen.left, screen.top});
-    ApplyDpi(WindowDpi(window));
     if (layered) {
         SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
         // The real key colour is set at the first background erase.
@@ -54,6 +55,7 @@ bool CCharacterWindow::Create(HWND ownerWindow) {
         UniqueRegion empty = EmptyRegion();
         if (empty && SetWindowRgn(window, empty.Get(), TRUE) != 0) empty.Release();
     }
+    ApplyScale(CharacterScale(CurrentDpiFacts()));
     return true;
 }
 
@@ -118,9 +120,10 @@ bool CCharacterWindow::RunHandedAction(HWND window, LPARAM key) {
 
 LRESULT CALLBACK CCharacterWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
+        // A window of the class made by anyone else than Create has no character behind it.
         auto* created = static_cast<CCharacterWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-        created->m_window.store(window);
+        if (created != nullptr) created->m_window.store(window);
     }
     auto* self = reinterpret_cast<CCharacterWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
@@ -129,7 +132,13 @@ LRESULT CALLBACK CCharacterWindow::Procedure(HWND window, UINT message, WPARAM w
         self->m_window.store(nullptr);
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    return self->HandleMessage(window, message, wParam, lParam);
+    // Nothing may unwind into the system's message dispatch (memory running out while a
+    // picture is drawn, most likely): the message then gets the default handling.
+    try {
+        return self->HandleMessage(window, message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 }
 
 LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -147,8 +156,7 @@ LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         OnDisplayChange(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_DPICHANGED:
-        // The suggested rectangle is not taken: the reference point stays where it is.
-        ApplyDpi(LOWORD(wParam));
+        OnDpiChanged(lParam);
         return 0;
     case WM_WINDOWPOSCHANGED:
         OnPositionChanged(*reinterpret_cast<const WINDOWPOS*>(lParam), lParam);
@@ -200,14 +208,52 @@ bool CCharacterWindow::HandleProtocol(UINT message, WPARAM wParam, LPARAM lParam
     }
 }
 
+// A region-mode window spans every monitor: before each tick it takes the scale of the
+// monitor its character is on.
 void CCharacterWindow::OnTimer() {
-    if (Exists()) m_engine.Tick();
+    if (!Exists()) return;
+    if (!m_presenter.IsLayered()) ApplyScale(CharacterScale(CurrentDpiFacts()));
+    m_engine.Tick();
 }
 
-// Picture, anchors and shifts at the window's scale; the window keeps its place by the
-// reference point. A DPI-unaware window stays at 96 DPI, scale 1.
-void CCharacterWindow::ApplyDpi(UINT dpi) {
-    const DisplayScale scale = DisplayScale::FromDpi(dpi);
+DpiFacts CCharacterWindow::CurrentDpiFacts() const {
+    const HWND window = Handle();
+    DpiFacts facts;
+    facts.awareness = WindowAwarenessOf(window);
+    facts.layered = m_presenter.IsLayered();
+    facts.windowDpi = m_owner.WindowDpiOf(window);
+    if (!facts.layered && facts.awareness == WindowAwareness::PerMonitor) {
+        const PointF point = m_player.Position();
+        facts.monitorDpi = m_owner.MonitorDpiAt(POINT{TruncateToInt32(point.x), TruncateToInt32(point.y)});
+    }
+    return facts;
+}
+
+// Obeyed only as DecideDpiChange says; the suggested rectangle is read only for a real change
+// of a per-monitor-aware layered window.
+void CCharacterWindow::OnDpiChanged(LPARAM lParam) {
+    const DpiChangeAction action = DecideDpiChange(CurrentDpiFacts(), m_scene.Scale());
+    if (!action.rescale) return;
+    if (action.takeSuggested && lParam != 0) PlaceAtSuggested(*reinterpret_cast<const RECT*>(lParam), action.scale);
+    ApplyScale(action.scale);
+}
+
+// The reference point moves so that the window, at the new scale, lies where PlaceForNewDpi says.
+void CCharacterWindow::PlaceAtSuggested(const RECT& suggested, DisplayScale scale) {
+    RECT current{};
+    if (!GetWindowRect(Handle(), &current)) return;
+    std::vector<ScreenRect> monitors;
+    for (const MonitorArea& area : CurrentMonitors()) monitors.push_back(area.monitor);
+    const ScreenRect placed =
+        PlaceForNewDpi(ScreenRect{suggested.left, suggested.top, suggested.right, suggested.bottom},
+                       scale.Length(kDrawingWidth), scale.Length(kDrawingHeight),
+                       ScreenRect{current.left, current.top, current.right, current.bottom}, monitors);
+    m_player.SetScale(scale);
+    m_player.SetPosition(PointForPlacedFrame(m_player.Position(), m_player.CurrentFrameRect(), placed));
+}
+
+// Picture, anchors and shifts at the scale; the picture shown is drawn anew at once.
+void CCharacterWindow::ApplyScale(DisplayScale scale) {
     if (scale == m_scene.Scale()) return;
     m_player.SetScale(scale);
     m_scene.SetScale(scale);

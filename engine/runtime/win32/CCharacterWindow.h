@@ -16,6 +16,7 @@
 #include "CCharacterPresenter.h"
 #include "CCharacterScene.h"
 #include "CRequestEngine.h"
+#include "DpiPolicy.h"
 
 class ICharacterOwner;
 
@@ -63,7 +64,7 @@ public:
     void SetSoundOn(bool on) { m_soundOn.store(on); }
     // The window after which this one was last placed; 1 until the first z-order change.
     HWND ZOrderValue() const { return m_zOrder.load(); }
-    // Screen pixels per file pixel: the window's DPI / 96 (1 for a DPI-unaware window).
+    // Screen pixels per file pixel (DpiPolicy): 1 for a DPI-unaware window.
     DisplayScale Scale() const { return m_player.Scale(); }
     // Written once before the first request, read-only afterwards.
     const CCharacterModel& Model() const { return m_model; }
@@ -80,7 +81,10 @@ private:
     void OnTimer();
     void OnPaint(HWND window, WPARAM wParam, LPARAM lParam);
     void OnDisplayChange(int screenWidth, int screenHeight);
-    void ApplyDpi(UINT dpi);
+    DpiFacts CurrentDpiFacts() const;
+    void OnDpiChanged(LPARAM lParam);
+    void PlaceAtSuggested(const RECT& suggested, DisplayScale scale);
+    void ApplyScale(DisplayScale scale);
     void BringBackOntoAMonitor();
     void OnPositionChanged(const WINDOWPOS& position, LPARAM lParam);
     void OnCommand(WPARAM wParam);

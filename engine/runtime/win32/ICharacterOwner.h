@@ -19,6 +19,9 @@ public:
     // The process's current directory when the character was made; sounds are found below it.
     virtual const std::string& StartDirectory() const = 0;
     virtual void PlaySoundFile(const std::string& path) = 0;
+    // The window's own DPI, and the DPI of the monitor nearest a point (0 when unknown).
+    virtual UINT WindowDpiOf(HWND window) const = 0;
+    virtual UINT MonitorDpiAt(POINT point) const = 0;
     // The partner of a common animation, from the interface that came with the request.
     virtual std::shared_ptr<IRequestPartner> MakePartner(IUnknown* other) = 0;
 

@@ -113,10 +113,10 @@ TEST(PictureScaling, OutputIsCutToTheLimit) {
 TEST(ScaledPictureCache, MakesEachPictureOnceAndKeepsItsBound) {
     const int a = 0, b = 0, c = 0;
     int sourcesMade = 0;
-    const auto source = [&] {
-        ++sourcesMade;
-        return Checkerboard(10, 10);
-    };
+    const PictureSource source{10, 10, [&](int32_t width, int32_t height) {
+                                   ++sourcesMade;
+                                   return Checkerboard(width, height);
+                               }};
     const DisplayScale s2 = DisplayScale::FromDpi(192);
     const size_t pictureBytes = 20 * 20 * 4;
     ScaledPictureCache cache(2 * pictureBytes);

@@ -81,3 +81,15 @@ TEST(SoundNames, OnlyBareFileNamesArePlayable) {
     }
     EXPECT_EQ(SoundFilePath("C:\\Games", "bark.wav"), "C:\\Games\\sounds\\bark.wav");
 }
+
+// Windows opens a device for these names, with any extension and whatever the letter case.
+TEST(SoundNames, DeviceNamesAndCharactersNoFileNameHoldsAreRefused) {
+    for (const char* device : {"CON", "con.wav", "PRN.wav", "AUX", "nul.WAV", "Com1.wav", "COM9", "LPT1.wav", "lpt9.x.wav",
+                               "COM0.wav", "CON .wav", "CONIN$.wav", "conout$", "COM\xB9.wav", "a?.wav", "b*.wav",
+                               "c|d.wav", "e\x01.wav", "<f>.wav", "\"g\".wav"}) {
+        EXPECT_FALSE(IsPlayableSoundName(device)) << device;
+    }
+    for (const char* file : {"console.wav", "COM10.wav", "LPT.wav", "xcon.wav", "nulled.wav", "COMA.wav", "aux1.wav"}) {
+        EXPECT_TRUE(IsPlayableSoundName(file)) << file;
+    }
+}

@@ -1,8 +1,11 @@
 // Characters and the desktop's monitors and scale: the bring-back after a display change, a
-// character at 150 % on screen, and the thread's DPI awareness following the client's.
+// character at 150 % on screen, changes of scale, and the thread's DPI awareness following
+// the client's.
 #include "Win32Api.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 #include "CharacterMessages.h"
 #include "DpiAwareness.h"
@@ -57,6 +60,35 @@ PictureCheck CheckScaledPicture(int left, int top, DisplayScale scale) {
     return check;
 }
 
+// The calling thread made per-monitor aware for the scope (where the system can), as a
+// per-monitor-aware client's thread is; character threads take their client's awareness.
+class ThreadAwareness {
+public:
+    explicit ThreadAwareness(DPI_AWARENESS_CONTEXT context)
+        : m_previous(CurrentThreadDpiContext() != nullptr ? SetThreadDpiAwarenessContext(context) : nullptr) {}
+    ThreadAwareness(const ThreadAwareness&) = delete;
+    ThreadAwareness& operator=(const ThreadAwareness&) = delete;
+    ~ThreadAwareness() {
+        if (m_previous != nullptr) SetThreadDpiAwarenessContext(m_previous);
+    }
+    bool Taken() const { return m_previous != nullptr; }
+
+private:
+    DPI_AWARENESS_CONTEXT m_previous;
+};
+
+// Wine gives every monitor one DPI: the window's DPI is stood in for, as a monitor of another
+// scale or a change in Settings would make it.
+CharacterThreadOptions WindowDpiFrom(const std::atomic<UINT>& dpi) {
+    CharacterThreadOptions options;
+    options.windowDpi = [&dpi](HWND) { return dpi.load(); };
+    return options;
+}
+
+void SendDpiChanged(HWND window, UINT dpi, RECT suggested) {
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 }  // namespace
 
 TEST(Monitors, ADisplayChangeBringsBackOnlyACharacterOnNoMonitor) {
@@ -95,12 +127,16 @@ TEST(Monitors, ACharacterAt150PercentIsDrawnBiggerWithHardEdges) {
     LiveCharacter plain;  // beside it, a character that stays at its own scale
     plain.ShowAt(300.0f, 500.0f);
     const DisplayScale plainScale = plain.Body().Scale();
-    LiveCharacter character;
+    const ThreadAwareness aware(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    if (!aware.Taken()) GTEST_SKIP() << "the system has no thread DPI awareness";
+    std::atomic<UINT> dpi{96};
+    LiveCharacter character(WindowDpiFrom(dpi));
     character.ShowAt(400.0f, 500.0f);
     const HWND window = character.Window();
-    // What a per-monitor-aware window hears when it lands on a 144-DPI monitor.
-    RECT suggested = WindowRect(window);
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    // What a per-monitor-aware window hears when it lands on a 144-DPI monitor; the suggested
+    // rectangle keeps the reference point here.
+    dpi = 144;
+    SendDpiChanged(window, 144, RECT{370, 410, 610, 710});
     EXPECT_EQ(character.Body().Scale().Dpi(), 144u);
     const RECT rect = WindowRect(window);
     EXPECT_EQ(rect.right - rect.left, 240) << "the drawing area at 1.5";
@@ -122,6 +158,74 @@ TEST(Monitors, ACharacterAt150PercentIsDrawnBiggerWithHardEdges) {
     character.Play(2, L"walk", 0, 0, 0);
     ASSERT_TRUE(character.WaitForCompletion(2));
     EXPECT_FLOAT_EQ(character.Body().Position().x, 400.0f + 3 * 15.0f);
+}
+
+// An idle character presents its saved picture at every tick; after a change of scale that
+// picture was the key colour alone, so the character vanished (and let clicks through) until
+// the client played something.
+TEST(Monitors, AnIdleCharacterShowsItsFrameAtOnceAfterAScaleChange) {
+    const ThreadAwareness aware(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    if (!aware.Taken()) GTEST_SKIP() << "the system has no thread DPI awareness";
+    std::atomic<UINT> dpi{96};
+    LiveCharacter character(WindowDpiFrom(dpi));
+    character.ShowAt(400.0f, 500.0f);
+    character.PlayInPlace(1, L"stand");
+    ASSERT_TRUE(character.WaitForCompletion(1));
+    PumpFor(300);  // idle ticks
+    ASSERT_EQ(CheckScaledPicture(380, 440, DisplayScale{}).wrong, 0);
+    const unsigned presents = character.Body().PresentCount();
+    dpi = 144;
+    SendDpiChanged(character.Window(), 144, RECT{380, 440, 620, 740});
+    EXPECT_GT(character.Body().PresentCount(), presents) << "presented at once, not at the next tick";
+    const RECT rect = WindowRect(character.Window());
+    EXPECT_EQ(rect.left, 380) << "at the suggested rectangle";
+    EXPECT_EQ(rect.right - rect.left, 240);
+    EXPECT_FLOAT_EQ(character.Body().Position().x, 380.0f + 30.0f) << "the reference point follows the frame";
+    PumpFor(300);  // idle ticks again
+    const PictureCheck check = CheckScaledPicture(380, 440, character.Body().Scale());
+    EXPECT_GT(check.inked, 0);
+    EXPECT_EQ(check.wrong, 0) << "the frame at 150 %, still shown while idle";
+}
+
+// The system stretches a window that is not per-monitor aware; a character that obeyed
+// WM_DPICHANGED as well was scaled twice.
+TEST(Monitors, AWindowThatIsNotPerMonitorAwareKeepsItsScaleOnADpiChange) {
+    for (const DPI_AWARENESS_CONTEXT context : {DPI_AWARENESS_CONTEXT_UNAWARE, DPI_AWARENESS_CONTEXT_SYSTEM_AWARE}) {
+        const ThreadAwareness awareness(context);
+        if (!awareness.Taken()) GTEST_SKIP() << "the system has no thread DPI awareness";
+        std::atomic<UINT> dpi{96};
+        LiveCharacter character(WindowDpiFrom(dpi));
+        character.ShowAt(400.0f, 500.0f);
+        dpi = 144;
+        SendDpiChanged(character.Window(), 144, RECT{370, 410, 610, 710});
+        PumpFor(200);
+        EXPECT_TRUE(character.Body().Scale().IsUnit());
+        const RECT rect = WindowRect(character.Window());
+        EXPECT_EQ(rect.right - rect.left, 160);
+        EXPECT_EQ(rect.left, 380) << "not moved to the suggested rectangle";
+    }
+}
+
+// A region-mode window covers every monitor, so its own DPI is not its character's: each
+// character takes the scale of the monitor under its reference point.
+TEST(Monitors, InRegionModeEachCharacterHasItsOwnMonitorsScale) {
+    const ThreadAwareness aware(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    if (!aware.Taken()) GTEST_SKIP() << "the system has no thread DPI awareness";
+    CharacterThreadOptions options;
+    options.forceRegionMode = true;
+    options.monitorDpi = [](POINT point) { return point.x < 500 ? 96u : 144u; };  // a 144-DPI monitor from x = 500
+    LiveCharacter left(options), right(options);
+    left.ShowAt(200.0f, 300.0f);
+    right.ShowAt(700.0f, 300.0f);
+    PumpFor(300);
+    EXPECT_TRUE(left.Body().Scale().IsUnit());
+    EXPECT_EQ(right.Body().Scale().Dpi(), 144u);
+    const PictureCheck check = CheckScaledPicture(700 - 30, 300 - 90, right.Body().Scale());
+    EXPECT_GT(check.inked, 0);
+    EXPECT_EQ(check.wrong, 0);
+    EXPECT_EQ(CheckScaledPicture(200 - 20, 300 - 60, DisplayScale{}).wrong, 0);
+    left.Body().SetPosition(800.0f, 300.0f);  // walks onto the other monitor
+    EXPECT_TRUE(PumpUntil([&] { return left.Body().Scale().Dpi() == 144u; }, 2000));
 }
 
 TEST(Monitors, TheCharacterThreadTakesTheClientThreadsAwareness) {
