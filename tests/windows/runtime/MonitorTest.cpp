@@ -64,8 +64,13 @@ PictureCheck CheckScaledPicture(int left, int top, DisplayScale scale) {
 // per-monitor-aware client's thread is; character threads take their client's awareness.
 class ThreadAwareness {
 public:
-    explicit ThreadAwareness(DPI_AWARENESS_CONTEXT context)
-        : m_previous(CurrentThreadDpiContext() != nullptr ? SetThreadDpiAwarenessContext(context) : nullptr) {}
+    // Where the second version of per-monitor awareness is missing (Wine 8), the first.
+    explicit ThreadAwareness(DPI_AWARENESS_CONTEXT context) {
+        if (CurrentThreadDpiContext() == nullptr) return;
+        m_previous = SetThreadDpiAwarenessContext(context);
+        if (m_previous == nullptr && context == DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)
+            m_previous = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    }
     ThreadAwareness(const ThreadAwareness&) = delete;
     ThreadAwareness& operator=(const ThreadAwareness&) = delete;
     ~ThreadAwareness() {
@@ -74,7 +79,7 @@ public:
     bool Taken() const { return m_previous != nullptr; }
 
 private:
-    DPI_AWARENESS_CONTEXT m_previous;
+    DPI_AWARENESS_CONTEXT m_previous = nullptr;
 };
 
 // Wine gives every monitor one DPI: the window's DPI is stood in for, as a monitor of another
