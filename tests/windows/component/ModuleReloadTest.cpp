@@ -73,11 +73,15 @@ TEST(ModuleReload, DllCanUnloadNowSaysNoWhileAWindowOfItsClassesIsLeft) {
         ASSERT_TRUE(LoadAndUnloadHero(engine.Get()));
     }
     // No object and no lock is left; a window of each class is made as any code could make one.
-    for (const char* className : {"VimroGECharacterEventReceiver", "VGECOMCHWNDCLS"}) {
-        const HWND left = CreateWindowExA(0, className, nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module, nullptr);
-        ASSERT_NE(left, nullptr) << className;
-        EXPECT_EQ(canUnload(), S_FALSE) << className;
-        DestroyWindow(left);
+    HWND left[2] = {};
+    const char* const classNames[2] = {"VGECOMCHWNDCLS", "VimroGECharacterEventReceiver"};
+    for (int i = 0; i < 2; ++i) {
+        left[i] = CreateWindowExA(0, classNames[i], nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module, nullptr);
+        ASSERT_NE(left[i], nullptr) << classNames[i];
+    }
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(canUnload(), S_FALSE) << "a window of " << classNames[1] << (i == 0 ? " and one of " : "") << (i == 0 ? classNames[0] : "") << " left";
+        DestroyWindow(left[i]);
     }
     EXPECT_EQ(canUnload(), S_OK) << "no window left";
     FreeLibrary(module);
