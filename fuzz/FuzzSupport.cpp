@@ -42,7 +42,7 @@ std::vector<uint8_t> ReadWhole(const std::string& path) {
 
 // Scales other than 1 (the scaled drawing path: ScaledPictureCache, ScaleNearest), one for
 // each animation by its name, so that every scale is reached across a corpus.
-constexpr uint32_t kScaledDpis[] = {72, 120, 144, 192, 240};
+constexpr uint32_t kScaledDpis[] = {48, 120, 144, 192};
 
 DisplayScale ScaleFor(const std::string& name) {
     return DisplayScale::FromDpi(kScaledDpis[name.size() % (sizeof kScaledDpis / sizeof kScaledDpis[0])]);

@@ -9,6 +9,7 @@
 #include "CBryDIB.h"
 #include "CCharacterModel.h"
 #include "CCharacterScene.h"
+#include "DibHeader.h"
 #include "FuzzSupport.h"
 #include "PictureEncoder.h"
 #include "RegionRuns.h"
@@ -34,7 +35,7 @@ void DrawAndRun(const CBryDIB& image, uint8_t placement) {
 // a scale the placement byte picks: whatever its header claims, nothing may be sized from the
 // claim, and the picture stays inside the scaled drawing area.
 void DrawScaled(const CBryDIB& image, uint8_t placement) {
-    static constexpr uint32_t kDpis[] = {24, 72, 120, 144, 192, 960};
+    static constexpr uint32_t kDpis[] = {48, 120, 144, 192};  // shrinking, fractional and whole scales
     const DisplayScale scale = DisplayScale::FromDpi(kDpis[placement % (sizeof kDpis / sizeof kDpis[0])]);
     CCharacterModel model;
     CFrame frame;
@@ -67,7 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DrawAndRun(image, data[0]);
     DrawScaled(image, data[0]);
     const auto pixels = PixelsOfPicture(image);
-    if (matches && !image.IsEmpty() && !pixels) fuzz_support::Fail("a matching block has no pixels");
+    if (image.IsDrawable() != pixels.has_value()) fuzz_support::Fail("pixels exactly when drawable");
+    if (matches && !image.IsEmpty() && !image.IsDrawable() && image.width() <= kMaxPictureSide &&
+        image.RowCount() <= kMaxPictureSide)
+        fuzz_support::Fail("a matching block within the bound is not drawable");
     if (pixels && pixels->pixels.size() != static_cast<size_t>(pixels->width) * static_cast<size_t>(pixels->height) *
                                                static_cast<size_t>(pixels->channels))
         fuzz_support::Fail("the exported pixels do not fill their picture");

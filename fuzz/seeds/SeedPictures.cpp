@@ -56,6 +56,9 @@ std::vector<std::vector<uint8_t>> PictureKinds() {
     overflowing.height = INT32_MIN;
     overflowing.clrUsed = 0x80000000u;
     kinds.push_back(EncodeDibHeader(overflowing));
+    kinds.push_back(EncodeDibHeader(Header(65536, 65537, 24)));  // claims about 12 GB, holds none
+    kinds.push_back(Block(Header(kMaxPictureSide + 1, 2, 1)));   // held whole, one pixel beyond the bound
+    kinds.push_back(Block(Header(700, 3, 1)));                   // wider than the drawing area at any scale
     return kinds;
 }
 
