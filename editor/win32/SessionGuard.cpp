@@ -1,0 +1,31 @@
+#include "SessionGuard.h"
+
+void CSessionGuard::DocumentIs(HWND window, bool dirty) {
+    switch (m_session.DocumentIs(dirty)) {
+        case BlockReasonStep::Set:
+            m_block.emplace(window, L"The character has unsaved changes.");
+            break;
+        case BlockReasonStep::Clear:
+            m_block.reset();
+            break;
+        case BlockReasonStep::None:
+            break;
+    }
+}
+
+bool CSessionGuard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, const std::function<bool()>& dirty,
+                              const std::function<void()>& keep, INT_PTR& result) {
+    if (message == WM_QUERYENDSESSION) {
+        const bool critical = (static_cast<DWORD>(lParam) & ENDSESSION_CRITICAL) != 0;
+        const EndQueryAnswer answer = m_session.OnQuery(dirty(), critical);
+        if (answer.writeRecovery) keep();
+        result = answer.mayEnd ? TRUE : FALSE;
+        return true;
+    }
+    if (message == WM_ENDSESSION) {
+        if (m_session.OnEnd(wParam != FALSE, dirty())) keep();
+        result = 0;
+        return true;
+    }
+    return false;
+}
