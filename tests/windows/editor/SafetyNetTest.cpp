@@ -109,6 +109,7 @@ TEST(SafetyNet, TheEndOfTheSessionIsAnsweredAtOnceAndUnsavedWorkIsKeptForTheNext
     {
         TarvelProcess tarvel(folder);
         EXPECT_EQ(AnswerRecovery(tarvel, IDNO, 1000), "") << "offered once";
+        LoadInEditor(tarvel, file);
         SetItemText(tarvel.MainDialog(), 1000, "Unsaved");
         EXPECT_EQ(AskToEndSession(tarvel.MainDialog(), ENDSESSION_CRITICAL | ENDSESSION_LOGOFF), TRUE)
             << "a critical end cannot be refused";
