@@ -1,5 +1,19 @@
 #include "SessionGuard.h"
 
+#include <exception>
+
+namespace {
+
+// The copy is the last chance for the work; no failure of it may leave the window procedure.
+void KeepQuietly(const std::function<void()>& keep) {
+    try {
+        keep();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
 void CSessionGuard::DocumentIs(HWND window, bool dirty) {
     switch (m_session.DocumentIs(dirty)) {
         case BlockReasonStep::Set:
@@ -18,12 +32,12 @@ bool CSessionGuard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, const 
     if (message == WM_QUERYENDSESSION) {
         const bool critical = (static_cast<DWORD>(lParam) & ENDSESSION_CRITICAL) != 0;
         const EndQueryAnswer answer = m_session.OnQuery(dirty(), critical);
-        if (answer.writeRecovery) keep();
+        if (answer.writeRecovery) KeepQuietly(keep);
         result = answer.mayEnd ? TRUE : FALSE;
         return true;
     }
     if (message == WM_ENDSESSION) {
-        if (m_session.OnEnd(wParam != FALSE, dirty())) keep();
+        if (m_session.OnEnd(wParam != FALSE, dirty())) KeepQuietly(keep);
         result = 0;
         return true;
     }
