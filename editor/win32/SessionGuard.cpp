@@ -12,6 +12,15 @@ void KeepQuietly(const std::function<void()>& keep) {
     }
 }
 
+// Without memory to compare the character, it is taken to have work to lose.
+bool DirtyOrUnknown(const std::function<bool()>& dirty) {
+    try {
+        return dirty();
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
 }  // namespace
 
 void CSessionGuard::DocumentIs(HWND window, bool dirty) {
@@ -31,13 +40,13 @@ bool CSessionGuard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, const 
                               const std::function<void()>& keep, INT_PTR& result) {
     if (message == WM_QUERYENDSESSION) {
         const bool critical = (static_cast<DWORD>(lParam) & ENDSESSION_CRITICAL) != 0;
-        const EndQueryAnswer answer = m_session.OnQuery(dirty(), critical);
+        const EndQueryAnswer answer = m_session.OnQuery(DirtyOrUnknown(dirty), critical);
         if (answer.writeRecovery) KeepQuietly(keep);
         result = answer.mayEnd ? TRUE : FALSE;
         return true;
     }
     if (message == WM_ENDSESSION) {
-        if (m_session.OnEnd(wParam != FALSE, dirty())) KeepQuietly(keep);
+        if (m_session.OnEnd(wParam != FALSE, DirtyOrUnknown(dirty))) KeepQuietly(keep);
         result = 0;
         return true;
     }
