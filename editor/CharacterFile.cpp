@@ -51,6 +51,12 @@ void CSavedState::MarkSaved(const CCharacterModel& character, std::optional<std:
     m_path = std::move(path);
 }
 
+void CSavedState::MarkRecovered(std::optional<std::string> path) {
+    m_saved = CCharacterModel();
+    m_saved.SetCharacterName(std::string(1, '\0'));  // no character the editor makes is named so
+    m_path = std::move(path);
+}
+
 std::string CSavedState::SaveChangesQuestion(const CCharacterModel& character) const {
     std::string name = m_path ? FileNameOf(*m_path) : character.CharacterName();
     if (name.empty()) name = "Untitled";

@@ -29,6 +29,9 @@ class CSavedState {
 public:
     // The character now matches its file at `path` (none for a new or unreadable one).
     void MarkSaved(const CCharacterModel& character, std::optional<std::string> path);
+    // The character was opened from a recovery copy of the file at `path` (none for one never
+    // saved): its file has not seen it, so it counts as changed until it is saved.
+    void MarkRecovered(std::optional<std::string> path);
     bool IsModified(const CCharacterModel& character) const { return !(character == m_saved); }
     const std::optional<std::string>& Path() const { return m_path; }
     // "Save changes to NAME?", NAME being the file's name, else the character's, else "Untitled".

@@ -1,7 +1,10 @@
 #include "FrameClipboard.h"
 
+#include <new>
+
 #include "CFileReader.h"
 #include "CFileWriter.h"
+#include "ClipboardDib.h"
 #include "DibPixelReader.h"
 #include "PictureDecoder.h"
 
@@ -47,9 +50,26 @@ std::optional<std::vector<CFrame>> FramesFromClipboardBytes(const std::vector<ui
     return frames;
 }
 
-CBryDIB PictureFromClipboardDib(const std::vector<uint8_t>& dib) {
-    const DibPixelReader reader(dib);
-    if (!reader.Readable() || reader.Width() <= 0 || reader.Rows() <= 0) return CBryDIB();
+std::vector<uint8_t> ClipboardBlock(const std::vector<uint8_t>& contents) {
+    std::vector<uint8_t> block;
+    CFileWriter writer(block);
+    const auto length = static_cast<uint32_t>(contents.size());
+    writer.Write(&length, sizeof length);
+    block.insert(block.end(), contents.begin(), contents.end());
+    return block;
+}
+
+std::optional<std::vector<uint8_t>> ClipboardBlockContents(const std::vector<uint8_t>& block) {
+    CFileReader reader = CFileReader::OverBytes(block.data(), block.size());
+    uint32_t length = 0;
+    if (!reader.Read(&length, sizeof length) || length > reader.Remaining()) return std::nullopt;
+    const auto first = block.begin() + sizeof length;
+    return std::vector<uint8_t>(first, first + static_cast<std::ptrdiff_t>(length));
+}
+
+namespace {
+
+CBryDIB ConvertedPicture(const DibPixelReader& reader) {
     const bool alpha = UsesAlpha(reader);
     std::vector<uint32_t> row(static_cast<size_t>(reader.Width()));
     std::vector<uint8_t> rgb;
@@ -63,4 +83,39 @@ CBryDIB PictureFromClipboardDib(const std::vector<uint8_t>& dib) {
         }
     }
     return CBryDIB(DibFromPixels(rgb.data(), reader.Width(), reader.Rows(), 3));
+}
+
+PastedPicture Refused(std::string why) { return {CBryDIB(), std::move(why)}; }
+
+}  // namespace
+
+PastedPicture PictureFromClipboardDib(std::vector<uint8_t> dib) {
+    std::string why;
+    if (!NormaliseClipboardDib(dib, why)) return Refused(why);
+    const DibHeader header = ParseDibHeader(dib.data(), dib.size());
+    const int64_t rows = DibRowCount(header);
+    if (header.width > kMaxPictureDimension || rows > kMaxPictureDimension) {
+        return Refused("The picture on the clipboard is " + std::to_string(header.width) + " x " +
+                       std::to_string(rows) + " pixels; a frame takes at most " +
+                       std::to_string(kMaxPictureDimension) + " pixels a side.");
+    }
+    const DibPixelReader reader(dib);
+    if (!reader.Readable() || reader.Width() <= 0 || reader.Rows() <= 0)
+        return Refused("The picture on the clipboard cannot be read (cut short, compressed or of no known depth).");
+    try {
+        return {ConvertedPicture(reader), std::string()};
+    } catch (const std::bad_alloc&) {
+        return Refused("There is not enough memory to paste the picture on the clipboard.");
+    }
+}
+
+CFrame FrameForPastedPicture(const CFrame* current, CBryDIB picture) {
+    CFrame frame;
+    if (current != nullptr) {
+        frame.displayTime = current->displayTime;
+        frame.anchor = current->anchor;
+        frame.shift = current->shift;
+    }
+    frame.image = std::move(picture);
+    return frame;
 }

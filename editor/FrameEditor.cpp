@@ -233,6 +233,18 @@ int StartingZoomForDpi(unsigned dpi) {
     return std::clamp(steps, kMinZoom, kMaxZoom);
 }
 
+int ZoomAfterDpiChange(int zoom, unsigned oldDpi, unsigned newDpi) {
+    if (oldDpi == 0 || newDpi == 0 || zoom == StartingZoomForDpi(oldDpi)) return StartingZoomForDpi(newDpi);
+    const auto scaled = (static_cast<long long>(zoom) * newDpi + oldDpi / 2) / oldDpi;
+    return static_cast<int>(std::clamp<long long>(scaled, kMinZoom, kMaxZoom));
+}
+
+void CFrameEditor::FollowDpi(unsigned oldDpi, unsigned newDpi) {
+    const int zoom = ZoomAfterDpiChange(m_zoom, oldDpi, newDpi);
+    m_startingZoom = StartingZoomForDpi(newDpi);
+    m_zoom = zoom;
+}
+
 bool CFrameEditor::ZoomByWheel(int wheelDelta) {
     if (wheelDelta > 0) return ZoomIn();
     if (wheelDelta < 0) return ZoomOut();

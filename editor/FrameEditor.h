@@ -17,6 +17,10 @@ constexpr int kMaxZoom = 8;  // 800 %
 // The smallest whole step that shows a picture at least at its natural size on a monitor of
 // that DPI: 1 at 96, 2 at 120 to 192, 3 above.
 int StartingZoomForDpi(unsigned dpi);
+// The step after the window moved from a monitor of oldDpi to one of newDpi: the new monitor's
+// starting step where the zoom was at the old one's, else the step that keeps the picture
+// about as large on the screen (rounded, within the limits).
+int ZoomAfterDpiChange(int zoom, unsigned oldDpi, unsigned newDpi);
 
 class CFrameEditor {
 public:
@@ -86,6 +90,8 @@ public:
     bool ResetZoom();
     // The step the editor starts at and resets to (kept within the limits).
     void SetStartingZoom(int zoom);
+    // The window moved to a monitor of another DPI: starting step and zoom follow it.
+    void FollowDpi(unsigned oldDpi, unsigned newDpi);
     // Ctrl + wheel: a turn away from the author zooms in.
     bool ZoomByWheel(int wheelDelta);
 

@@ -4,6 +4,7 @@
 #include "FieldText.h"
 #include "KeyboardState.h"
 #include "Placeholder.h"
+#include "WindowDpi.h"
 
 CAnimationDialog::CAnimationDialog(const CCharacterModel& character)
     : CModalDialog(IDD_ANIMATION), m_frameWindow(character, *this) {
@@ -20,6 +21,7 @@ bool CAnimationDialog::OnInitDialog() {
     m_frameWindow.Create(m_reserved, Handle(), IDC_FRAME_PLACEHOLDER);
     m_reserved = TakePlaceholder(Handle(), IDC_FRAME_PLACEHOLDER);
     m_frameWindow.MoveTo(m_reserved);
+    m_dpi = WindowDpi(Handle());
     m_frameWindow.Editor().SetAnimation(m_input);
     m_frameWindow.Refresh();
     PushFields();
@@ -27,12 +29,29 @@ bool CAnimationDialog::OnInitDialog() {
     return true;
 }
 
-bool CAnimationDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
-    if (message != WM_SIZE) return false;
-    m_reserved = GrownToClient(m_reserved, LOWORD(lParam), HIWORD(lParam));
-    m_frameWindow.MoveTo(m_reserved);
-    result = 0;
-    return true;
+bool CAnimationDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_SIZE:
+            m_reserved = GrownToClient(m_reserved, LOWORD(lParam), HIWORD(lParam));
+            m_frameWindow.MoveTo(m_reserved);
+            result = 0;
+            return true;
+        case WM_DPICHANGED:
+            // The dialog manager applies the suggested rectangle and scales the template.
+            m_reserved = ReservedAtDpi(m_reserved, m_dpi, LOWORD(wParam));
+            m_dpi = LOWORD(wParam);
+            PostMessageA(Handle(), kPlaceReservedMessage, 0, 0);
+            return false;
+        case kPlaceReservedMessage: {
+            RECT client{};
+            GetClientRect(Handle(), &client);
+            m_reserved = GrownToClient(m_reserved, client.right, client.bottom);
+            m_frameWindow.MoveTo(m_reserved);
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 bool CAnimationDialog::OnShortcut(const MSG& message) {

@@ -35,6 +35,7 @@ private:
     CAnimation m_input;
     CFrameEditWnd m_frameWindow;
     RECT m_reserved{0, 0, 0, 0};
+    UINT m_dpi = 96;  // the reserved area's
     std::string m_animationName;
     std::string m_shiftX;
     std::string m_shiftY;

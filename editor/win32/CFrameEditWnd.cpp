@@ -5,12 +5,13 @@
 #include <cstdint>
 
 #include "CFilePicker.h"
+#include "ChildControls.h"
 #include "ClipboardFrames.h"
 #include "CNameDialog.h"
-#include "ControlColumnLayout.h"
 #include "ControlText.h"
 #include "DisplayTimeField.h"
 #include "DroppedFiles.h"
+#include "FramePaste.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
 #include "PointMarks.h"
@@ -25,20 +26,6 @@ namespace {
 CDisplayTimeField& ProgramDisplayTimeField() {
     static CDisplayTimeField field;
     return field;
-}
-
-HWND CreateChildControl(HWND parent, const char* windowClass, DWORD style, int id) {
-    HWND control = CreateWindowExA(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                   nullptr);
-    // The dialog's font instead of the system font.
-    const LRESULT font = SendMessageA(GetParent(parent), WM_GETFONT, 0, 0);
-    if (control != nullptr && font != 0) SendMessageA(control, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-    return control;
-}
-
-void Place(HWND control, const ControlRect& rect) {
-    MoveWindow(control, rect.x, rect.y, rect.width, rect.height, TRUE);
 }
 
 }  // namespace
@@ -64,7 +51,8 @@ void CFrameEditWnd::RouteCommands() {
 
 bool CFrameEditWnd::Create(const RECT& rect, HWND parent, int) {
     if (!CreateChildWindow("tmp3", rect, parent)) return false;
-    m_editor.SetStartingZoom(StartingZoomForDpi(WindowDpi(Handle())));
+    m_dpi = WindowDpi(Handle());
+    m_editor.SetStartingZoom(StartingZoomForDpi(m_dpi));
     CreateChildren();
     DragAcceptFiles(Handle(), TRUE);  // pictures dropped from Explorer become frames
     SetWindowTextString(m_displayTime, "0");
@@ -86,7 +74,7 @@ void CFrameEditWnd::CreateChildren() {
 }
 
 void CFrameEditWnd::Layout(int cx, int cy) {
-    const ControlColumn column = LayoutControlColumn(cx, cy);
+    const ControlColumn column = LayoutControlColumn(cx, cy, m_dpi);
     Place(m_frameList, column.frameList);
     Place(m_displayTime, column.displayTime);
     Place(m_sound, column.sound);
@@ -193,21 +181,10 @@ bool CFrameEditWnd::OnClipboardShortcut(EditorShortcut shortcut, HWND target) {
             if (const CFrame* frame = m_editor.CurrentFrame()) PutFramesOnClipboard(Handle(), {*frame});
             return true;
         case EditorShortcut::Paste:
-            if (auto frames = FramesOnClipboard(Handle())) {
-                changed = m_editor.PasteFrames(std::move(*frames));
-            } else if (CBryDIB picture = PictureOnClipboard(Handle()); !picture.IsEmpty()) {
-                CFrame frame;
-                if (const CFrame* current = m_editor.CurrentFrame()) {
-                    frame.displayTime = current->displayTime;
-                    frame.anchor = current->anchor;
-                    frame.shift = current->shift;
-                }
-                frame.image = std::move(picture);
-                changed = m_editor.PasteFrames({std::move(frame)});
-            }
+            changed = PasteFramesOrPicture(Handle(), m_editor);
             break;
         case EditorShortcut::PastePicture:
-            changed = m_editor.PastePicture(PictureOnClipboard(Handle()));
+            changed = PastePictureIntoFrame(Handle(), m_editor);
             break;
         default:
             return false;
@@ -257,10 +234,26 @@ LRESULT CFrameEditWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DROPFILES:
             OnDropPictures(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
             return 0;
+        case WM_DPICHANGED_AFTERPARENT:
+            OnDpiChanged();
+            return 0;
         default:
             break;
     }
     return CDrawnChildWnd::OnMessage(message, wParam, lParam);
+}
+
+// The dialog moved to a monitor of another DPI (or the monitor's scale changed) and has its
+// font at the new size: the controls take it, the column and the zoom follow the scale.
+void CFrameEditWnd::OnDpiChanged() {
+    const UINT dpi = WindowDpi(Handle());
+    if (dpi == m_dpi) return;
+    m_editor.FollowDpi(m_dpi, dpi);
+    m_dpi = dpi;
+    for (HWND control : {m_frameList, m_displayTime, m_sound}) UseDialogFont(control, true);
+    const SIZE client = ClientSize(Handle());
+    Layout(client.cx, client.cy);
+    Repaint();
 }
 
 void CFrameEditWnd::OnSize(int cx, int cy) {

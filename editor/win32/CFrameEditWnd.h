@@ -52,6 +52,7 @@ private:
     bool OnFrameShortcut(EditorShortcut shortcut);
     bool OnClipboardShortcut(EditorShortcut shortcut, HWND target);
     void OnSize(int cx, int cy);
+    void OnDpiChanged();
     void OnLeftPress(LPARAM point);
     void OnMouseMove(LPARAM point);
     void OnLeftRelease();
@@ -76,4 +77,5 @@ private:
     HWND m_frameList = nullptr;
     HWND m_displayTime = nullptr;
     HWND m_sound = nullptr;
+    UINT m_dpi = 96;  // of the monitor the window is on, as its layout and zoom were made for
 };

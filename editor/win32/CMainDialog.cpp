@@ -12,7 +12,7 @@
 #include "DroppedFiles.h"
 #include "EditorResources.h"
 #include "KeyboardState.h"
-#include "SessionEndBlock.h"
+#include "RecoveryOffer.h"
 
 CMainDialog::CMainDialog(CCharacterModel& character, std::optional<std::string> startFile)
     : CModalDialog(IDD_MAIN),
@@ -39,6 +39,7 @@ bool CMainDialog::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     PushFields();
     if (m_startFile) LoadFile(*m_startFile);
+    PostMessageA(Handle(), kOfferRecoveryMessage, 0, 0);  // once the dialog shows
     return true;
 }
 
@@ -51,8 +52,14 @@ void CMainDialog::AddAboutItem() {
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
 }
 
-bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (m_session.OnMessage(
+            message, wParam, lParam, [this] { return HasWorkToLose(); }, [this] { KeepRecoveryCopy(); }, result))
+        return true;
     switch (message) {
+        case kOfferRecoveryMessage:
+            if (const auto recovered = OfferRecoveryCopy(Handle(), m_startFile)) OpenRecoveryCopy(*recovered);
+            return true;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
             CAboutDialog().RunModal(Handle());
@@ -66,9 +73,6 @@ bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result
             return true;
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<INT_PTR>(m_icon);
-            return true;
-        case WM_QUERYENDSESSION:
-            result = MayEndSession() ? TRUE : FALSE;
             return true;
         default:
             return false;
@@ -141,12 +145,18 @@ void CMainDialog::OnSave() { SaveThroughPicker(); }
 void CMainDialog::StartAfresh(std::optional<std::string> path) {
     m_saved.MarkSaved(m_character, std::move(path));
     m_history.Reset(m_character);
+    m_recoveredCopy.reset();
+    UpdateSessionBlock();
 }
 
-void CMainDialog::RecordChange(const std::string& mergeKey) { m_history.Record(m_character, mergeKey); }
+void CMainDialog::RecordChange(const std::string& mergeKey) {
+    m_history.Record(m_character, mergeKey);
+    UpdateSessionBlock();
+}
 
 void CMainDialog::StepHistory(bool back) {
     if (back ? m_history.Undo(m_character) : m_history.Redo(m_character)) RefreshAnimationList();
+    UpdateSessionBlock();
 }
 
 bool CMainDialog::OnShortcut(const MSG& message) {
@@ -188,13 +198,6 @@ bool CMainDialog::MayDiscardChanges() {
     }
 }
 
-// Yes lets the session end only once the save succeeded, No lets it end, Cancel refuses.
-bool CMainDialog::MayEndSession() {
-    if (!m_saved.IsModified(m_character)) return true;
-    const CSessionEndBlock block(Handle(), L"The character has unsaved changes.");
-    return MayDiscardChanges();
-}
-
 bool CMainDialog::SaveCurrent() {
     if (const auto& path = m_saved.Path()) return SaveTo(*path);
     return SaveThroughPicker();
@@ -212,6 +215,9 @@ bool CMainDialog::SaveTo(const std::string& path) {
         return false;
     }
     m_saved.MarkSaved(m_character, path);
+    if (m_recoveredCopy) DeleteFileA(m_recoveredCopy->c_str());  // its work is in the file now
+    m_recoveredCopy.reset();
+    UpdateSessionBlock();
     return true;
 }
 
@@ -229,7 +235,7 @@ void CMainDialog::OnNewAnimation() {
     CAnimationDialog dialog(m_character);
     dialog.SetInput(NewAnimationTemplate());
     // However it closed, its contents are taken; a dialog that could not open has none.
-    if (dialog.RunModal(Handle()) == -1) return;
+    if (RunAnimationDialog(dialog, std::nullopt) == -1) return;
     StoreNewAnimation(m_character, dialog.AnimationName(), dialog.EditedAnimation());
     RecordChange();
     RefreshAnimationList();
@@ -243,7 +249,7 @@ void CMainDialog::OnEditAnimation() {
     CAnimationDialog dialog(m_character);
     dialog.SetInput(*animation);
     dialog.SetAnimationName(*name);
-    if (dialog.RunModal(Handle()) == -1) return;  // the animation stays as it was
+    if (RunAnimationDialog(dialog, *name) == -1) return;  // the animation stays as it was
     StoreEditedAnimation(m_character, *name, dialog.AnimationName(), dialog.EditedAnimation());
     RecordChange();
     RefreshAnimationList();

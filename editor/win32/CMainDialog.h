@@ -10,8 +10,11 @@
 #include "CharacterDiff.h"
 #include "CharacterFile.h"
 #include "ImportForm.h"
+#include "RecoveryCopies.h"
+#include "SessionGuard.h"
 #include "UndoHistory.h"
 
+class CAnimationDialog;
 class CCharacterModel;
 
 class CMainDialog : public CModalDialog {
@@ -29,6 +32,9 @@ protected:
     bool OnShortcut(const MSG& message) override;
 
 private:
+    // Posted by the dialog to itself: recovery copies are offered once it shows.
+    static constexpr UINT kOfferRecoveryMessage = WM_APP + 1;
+
     void AddAboutItem();
     void PaintIcon();
     void RefreshAnimationList();
@@ -46,8 +52,16 @@ private:
     void OnImport(const ImportForm& form = ImportForm());
     // Asks "Save changes to NAME?" when the character changed; true when the caller may go on.
     bool MayDiscardChanges();
-    // Log-off or shutdown: the same question, with the system told why the end waits.
-    bool MayEndSession();
+    // The animation dialog, run with the session's end knowing of its unsaved edits;
+    // `openedName`: the animation it edits, none for a new one.
+    INT_PTR RunAnimationDialog(CAnimationDialog& dialog, std::optional<std::string> openedName);
+    // The character with the open animation dialog's edits filed in, as a save would store them.
+    CCharacterModel AuthorsCharacter() const;
+    bool HasWorkToLose() const;
+    // Sets or clears the session's block reason after a change.
+    void UpdateSessionBlock();
+    void KeepRecoveryCopy();
+    void OpenRecoveryCopy(const RecoveryEntry& entry);
     // Saves to the character's file, or through the picker when it has none.
     bool SaveCurrent();
     bool SaveThroughPicker();
@@ -63,5 +77,9 @@ private:
     CUndoHistory<CCharacterModel, CCharacterDiff> m_history;
     std::string m_characterName;
     std::optional<std::string> m_startFile;
+    CSessionGuard m_session;
+    const CAnimationDialog* m_openAnimation = nullptr;
+    std::optional<std::string> m_openAnimationName;
+    std::optional<std::string> m_recoveredCopy;  // deleted once the character it holds is saved
     HICON m_icon;  // shared resource icon: not destroyed
 };

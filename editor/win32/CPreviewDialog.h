@@ -19,4 +19,5 @@ protected:
 private:
     CPreviewWnd m_previewWindow;
     RECT m_reserved{0, 0, 0, 0};
+    UINT m_dpi = 96;  // the reserved area's
 };

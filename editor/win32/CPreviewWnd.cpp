@@ -58,6 +58,11 @@ LRESULT CPreviewWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             KillTimer(Handle(), kTimerId);
             break;
+        case WM_DPICHANGED_AFTERPARENT:  // at least the natural size on the new monitor too
+            m_zoom = StartingZoomForDpi(WindowDpi(Handle()));
+            OnSize();
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return 0;
         default:
             break;
     }

@@ -7,15 +7,26 @@
 
 namespace {
 
+// The frames after their length (blocks of the earlier layout, without one, have another name).
 UINT FramesFormat() {
-    static const UINT format = RegisterClipboardFormatA("Tarvel frames");
+    static const UINT format = RegisterClipboardFormatA("Tarvel frames 2");
     return format;
+}
+
+// Another program may hold the clipboard open for a moment (clipboard managers read every
+// change): a few tries over about a quarter of a second.
+bool OpenClipboardSoon(HWND owner) {
+    for (int attempt = 0; attempt < 12; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(20);
+    }
+    return false;
 }
 
 // The clipboard, open for as long as the object lives.
 class OpenedClipboard {
 public:
-    explicit OpenedClipboard(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {}
+    explicit OpenedClipboard(HWND owner) : m_open(OpenClipboardSoon(owner)) {}
     OpenedClipboard(const OpenedClipboard&) = delete;
     OpenedClipboard& operator=(const OpenedClipboard&) = delete;
     ~OpenedClipboard() {
@@ -45,10 +56,12 @@ bool PutBytes(UINT format, const std::vector<uint8_t>& bytes) {
     return true;
 }
 
+// A copy of the format's block; nothing for a block larger than any the editor takes.
 std::vector<uint8_t> BytesOf(UINT format) {
     HANDLE memory = GetClipboardData(format);
     if (memory == nullptr) return {};
     const SIZE_T size = GlobalSize(memory);
+    if (size > kMostClipboardBytes) return {};
     const void* at = GlobalLock(memory);
     if (at == nullptr) return {};
     const auto* bytes = static_cast<const uint8_t*>(at);
@@ -62,7 +75,7 @@ std::vector<uint8_t> BytesOf(UINT format) {
 bool PutFramesOnClipboard(HWND owner, const std::vector<CFrame>& frames) {
     const OpenedClipboard clipboard(owner);
     if (!clipboard.IsOpen() || !EmptyClipboard()) return false;
-    const bool framesPut = PutBytes(FramesFormat(), FramesToClipboardBytes(frames));
+    const bool framesPut = PutBytes(FramesFormat(), ClipboardBlock(FramesToClipboardBytes(frames)));
     if (!frames.empty() && !frames.front().image.IsEmpty()) PutBytes(CF_DIB, frames.front().image.Block());
     return framesPut;
 }
@@ -70,11 +83,15 @@ bool PutFramesOnClipboard(HWND owner, const std::vector<CFrame>& frames) {
 std::optional<std::vector<CFrame>> FramesOnClipboard(HWND owner) {
     const OpenedClipboard clipboard(owner);
     if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(FramesFormat())) return std::nullopt;
-    return FramesFromClipboardBytes(BytesOf(FramesFormat()));
+    const auto contents = ClipboardBlockContents(BytesOf(FramesFormat()));
+    return contents ? FramesFromClipboardBytes(*contents) : std::nullopt;
 }
 
-CBryDIB PictureOnClipboard(HWND owner) {
+PastedPicture PictureOnClipboard(HWND owner) {
+    if (!IsClipboardFormatAvailable(CF_DIB)) return {};
     const OpenedClipboard clipboard(owner);
-    if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_DIB)) return CBryDIB();
+    if (!clipboard.IsOpen()) return {CBryDIB(), "The clipboard is in use by another program. Try again."};
+    if (const HANDLE memory = GetClipboardData(CF_DIB); memory != nullptr && GlobalSize(memory) > kMostClipboardBytes)
+        return {CBryDIB(), "The picture on the clipboard is larger than any frame can be."};
     return PictureFromClipboardDib(BytesOf(CF_DIB));
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ControlColumnLayout.h"
+
 RECT TakePlaceholder(HWND dialog, int placeholderId) {
     RECT rect{};
     HWND placeholder = GetDlgItem(dialog, placeholderId);
@@ -17,4 +19,10 @@ RECT TakePlaceholder(HWND dialog, int placeholderId) {
 
 RECT GrownToClient(const RECT& reserved, int cx, int cy) {
     return RECT{reserved.left, reserved.top, std::max<LONG>(reserved.left, cx), std::max<LONG>(reserved.top, cy)};
+}
+
+RECT ReservedAtDpi(const RECT& reserved, UINT oldDpi, UINT newDpi) {
+    const LONG left = RescaledForDpi(reserved.left, oldDpi, newDpi);
+    const LONG top = RescaledForDpi(reserved.top, oldDpi, newDpi);
+    return RECT{left, top, std::max(left, reserved.right), std::max(top, reserved.bottom)};
 }

@@ -1,5 +1,5 @@
 #pragma once
-// While a window asks the user whether the session may end, the system is told why it waits
+// While the object lives, the system is told why ending the session would lose work
 // (ShutdownBlockReasonCreate, Windows Vista and later, looked up at run time so that older
 // systems simply go without the reason).
 #include <windows.h>

@@ -1,5 +1,7 @@
 #pragma once
-// Where the demo puts Pip and Ball on a screen of a given size, and where they meet.
+// Where the demo puts Pip and Ball on a screen of a given size, and where they meet. The demo
+// is system-DPI aware: the engine draws its characters at s = DPI / 96 times their pixel
+// sizes, so the distances that come from the characters' pictures are s times too.
 #include <cstdint>
 
 struct StagePoint {
@@ -10,8 +12,8 @@ struct StageRect {
     int32_t left = 0, top = 0, width = 0, height = 0;
 };
 
-// How far in front of Pip's reference point the "ball" origin of the last frame of Pip's Kick
-// lies (origin (103, 116) less anchor (45, 116)): the ball lands there.
+// At 96 DPI: how far in front of Pip's reference point the "ball" origin of the last frame of
+// Pip's Kick lies (origin (103, 116) less anchor (45, 116)): the ball lands there.
 constexpr int32_t kKickReach = 58;
 // How far Ball rolls after the kick.
 constexpr int32_t kRollDistance = 200;
@@ -24,12 +26,19 @@ struct StageLayout {
     StagePoint ballStart;   // where Ball lies at the start of a round
     int32_t rightLimit = 0; // Ball never rolls past this x
     StageRect scene;        // the part of the screen the demo plays in (for pictures)
+    uint32_t dpi = 96;      // the system DPI the layout was made for
+    int32_t kickReach = kKickReach;      // the constants above at that DPI
+    int32_t rollDistance = kRollDistance;
+    int32_t runUp = kRunUp;
 };
 
-StageLayout LayoutFor(int32_t screenWidth, int32_t screenHeight);
+// Pixels of a 96-DPI screen at `dpi`, rounded.
+int32_t ScaledForDpi(int32_t pixels, uint32_t dpi);
+
+StageLayout LayoutFor(int32_t screenWidth, int32_t screenHeight, uint32_t dpi = 96);
 
 // Where Pip stops to kick a ball lying at ballX: his Kick then places the ball where it lies.
-int32_t KickSpotFor(int32_t ballX);
+int32_t KickSpotFor(const StageLayout& layout, int32_t ballX);
 // Where a ball kicked at ballX rolls to, short of the stage's right end.
 int32_t RollTargetFor(const StageLayout& layout, int32_t ballX);
 // Whether the next round starts again from the start points: Pip walks only to the right,

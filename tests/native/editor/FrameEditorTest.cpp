@@ -223,3 +223,20 @@ TEST(Zoom, PressesAndDragsAreInPicturePixels) {
     const auto marks = PointMarks(editor.Animation().frames[0], "Pip", kClient, kClient, 3);
     EXPECT_EQ(marks[0].box.right - marks[0].box.left, 10) << "the ring keeps its size";
 }
+
+TEST(FrameEditorZoom, FollowsAMoveToAMonitorOfAnotherScale) {
+    EXPECT_EQ(ZoomAfterDpiChange(2, 144, 96), 1) << "at the starting step: the new monitor's";
+    EXPECT_EQ(ZoomAfterDpiChange(1, 96, 192), 2);
+    EXPECT_EQ(ZoomAfterDpiChange(4, 96, 192), 8) << "zoomed in: as large on the screen as before";
+    EXPECT_EQ(ZoomAfterDpiChange(8, 96, 192), 8) << "within the limits";
+    EXPECT_EQ(ZoomAfterDpiChange(3, 144, 96), 2);
+    EXPECT_EQ(ZoomAfterDpiChange(5, 192, 96), 3) << "rounded";
+    CFrameEditor editor;
+    editor.SetStartingZoom(StartingZoomForDpi(96));
+    editor.ZoomIn();
+    editor.ZoomIn();
+    editor.FollowDpi(96, 168);
+    EXPECT_EQ(editor.Zoom(), 5);
+    EXPECT_TRUE(editor.ResetZoom());
+    EXPECT_EQ(editor.Zoom(), StartingZoomForDpi(168)) << "reset goes to the new monitor's step";
+}

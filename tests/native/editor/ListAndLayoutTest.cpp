@@ -57,3 +57,21 @@ TEST(ControlColumn, OddSizesTruncate) {
     EXPECT_EQ(column.displayTime.y, 10);
     EXPECT_EQ(column.sound.y, 40);
 }
+
+TEST(ControlColumn, FollowsTheMonitorsScaleSoThatTheFieldsHoldALineOfTheDialogFont) {
+    const ControlColumn at175 = LayoutControlColumn(1913, 1000, 168);
+    EXPECT_EQ(at175.frameList.width, 175);
+    EXPECT_EQ(at175.frameList.x + at175.frameList.width, 1913);
+    EXPECT_EQ(at175.frameList.height, 175);
+    // The dialog's 8-point font is 19 pixels at 168 DPI; an edit field adds its border and margins.
+    const int fontHeight = (8 * 168 + 36) / 72;
+    EXPECT_GE(at175.displayTime.height, fontHeight + 8);
+    EXPECT_GE(at175.displayTime.y, at175.frameList.height);
+    EXPECT_GE(at175.sound.y, at175.displayTime.y + at175.displayTime.height) << "the fields do not overlap";
+    EXPECT_EQ(LayoutControlColumn(1913, 1000, 96).sound.y, LayoutControlColumn(1913, 1000).sound.y);
+    EXPECT_EQ(ScaledForDpi(20, 120), 25);
+    EXPECT_EQ(ScaledForDpi(31, 168), 54);
+    EXPECT_EQ(RescaledForDpi(147, 168, 96), 84) << "the animation dialog's reserved area, back at 100 %";
+    EXPECT_EQ(RescaledForDpi(84, 96, 144), 126);
+    EXPECT_EQ(RescaledForDpi(84, 0, 144), 84);
+}

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "CCharacterModel.h"
+#include "DibHeader.h"
 #include "DibPixelReader.h"
 #include "EditorFiles.h"
 #include "PictureDecoder.h"
@@ -96,4 +97,23 @@ TEST(Clipboard, AFrameCopiedInOneTarvelPastesWholeInAnotherAndAsAPictureHere) {
     EXPECT_EQ(Walk(pasted, 2).image.width(), 3);
     EXPECT_EQ(Walk(pasted, 2).displayTime, 345u) << "the new frame takes the current frame's time";
     EXPECT_EQ(Walk(pasted, 2).sound, "");
+}
+
+// A 1-bit picture with every byte there but one pixel wider than a frame takes: the paste is
+// refused with a box over the dialog, and the editor goes on with the animation as it was.
+TEST(Clipboard, APictureLargerThanAFrameTakesIsRefusedWithABox) {
+    TarvelProcess tarvel(editor_files::Folder("clipboard-large"));
+    const AnimationWindows windows = OpenAnimationDialog(tarvel, 1004);
+    std::vector<uint8_t> wide = EncodeDibHeader(MakeDibHeader(8193, 64, 1));
+    wide.insert(wide.end(), {0, 0, 0, 0, 255, 255, 255, 0});
+    wide.resize(wide.size() + DibStride(MakeDibHeader(8193, 64, 1)) * 64, 0x0F);
+    ASSERT_TRUE(PutDibOnClipboard(wide));
+    PressKeys(windows.dialog, {VK_CONTROL, 'V'}, windows.frameList);
+    HWND box = WaitForDialog(tarvel.ProcessId(), "Paste");
+    ASSERT_NE(box, nullptr) << "refused with a box";
+    EXPECT_NE(MessageText(box).find("8193 x 64 pixels"), std::string::npos) << MessageText(box);
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_EQ(ListItems(windows.frameList).size(), 1u) << "nothing pasted";
+    EXPECT_FALSE(tarvel.HasEnded(0));
 }

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <future>
 
 #include "CCharacterModel.h"
 #include "EditorFiles.h"
@@ -31,50 +30,95 @@ std::string AcknowledgeError(const TarvelProcess& tarvel) {
     return text;
 }
 
-// What the main dialog answers to the end of the session (log-off), asked from another
-// thread as the system asks: TRUE lets the session end.
-std::future<LRESULT> AskToEndSession(HWND main) {
-    return std::async(std::launch::async, [main] {
-        DWORD_PTR answer = 0xBAD;
-        SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000, &answer);
-        return static_cast<LRESULT>(answer);
-    });
+// What the main dialog answers to the end of the session (log-off), asked as the system asks:
+// TRUE lets the session end.
+LRESULT AskToEndSession(HWND main, LPARAM flags = ENDSESSION_LOGOFF) {
+    DWORD_PTR answer = 0xBAD;
+    SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, flags, SMTO_NORMAL, 30000, &answer);
+    return static_cast<LRESULT>(answer);
+}
+
+void EndSession(HWND main, bool ending) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(main, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000, &ignored);
+}
+
+// Points the editor's local application data (inherited by the Tarvel started next) elsewhere.
+class LocalAppData {
+public:
+    explicit LocalAppData(const std::string& folder) {
+        m_had = GetEnvironmentVariableA("LOCALAPPDATA", m_before, MAX_PATH) != 0;
+        SetEnvironmentVariableA("LOCALAPPDATA", folder.c_str());
+    }
+    ~LocalAppData() { SetEnvironmentVariableA("LOCALAPPDATA", m_had ? m_before : nullptr); }
+    LocalAppData(const LocalAppData&) = delete;
+    LocalAppData& operator=(const LocalAppData&) = delete;
+
+private:
+    char m_before[MAX_PATH] = {};
+    bool m_had = false;
+};
+
+// The recovery question of a starting Tarvel, answered; its text ("" when none came).
+std::string AnswerRecovery(const TarvelProcess& tarvel, int answer, DWORD waitMs = kWaitMs) {
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindDialog(tarvel.ProcessId(), "Tarvel", tarvel.MainDialog())) != nullptr; }, waitMs);
+    if (box == nullptr) return "";
+    const std::string text = MessageText(box);
+    PostMessageA(GetDlgItem(box, answer), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(box); });
+    return text;
 }
 
 }  // namespace
 
-TEST(SafetyNet, TheEndOfTheSessionAsksAboutUnsavedChangesAsClosingDoes) {
+TEST(SafetyNet, TheEndOfTheSessionIsAnsweredAtOnceAndUnsavedWorkIsKeptForTheNextStart) {
     const std::string folder = editor_files::Folder("safety-session");
+    const std::string data = folder + "\\appdata";
+    CreateDirectoryA(data.c_str(), nullptr);
+    const LocalAppData localData(data);
     const std::string file = editor_files::SaveCharacter(testing_models::RichModel(), folder, "rich.rux");
-    TarvelProcess tarvel(folder);
-    HWND main = tarvel.MainDialog();
-    EXPECT_EQ(AskToEndSession(main).get(), TRUE) << "nothing changed: no question";
-
-    LoadInEditor(tarvel, file);
-    SetItemText(main, 1000, "Renamed");
-    std::future<LRESULT> cancelled = AskToEndSession(main);
-    EXPECT_EQ(AnswerSaveChanges(tarvel, IDCANCEL), "Save changes to rich.rux?");
-    EXPECT_EQ(cancelled.get(), FALSE) << "Cancel refuses the end of the session";
-
-    std::future<LRESULT> discarded = AskToEndSession(main);
-    EXPECT_EQ(AnswerSaveChanges(tarvel, IDNO), "Save changes to rich.rux?");
-    EXPECT_EQ(discarded.get(), TRUE);
-    EXPECT_EQ(CCharacterModel(file).CharacterName(), "Cat") << "No saves nothing";
-
-    std::future<LRESULT> saved = AskToEndSession(main);
-    EXPECT_EQ(AnswerSaveChanges(tarvel, IDYES), "Save changes to rich.rux?");
-    EXPECT_EQ(saved.get(), TRUE);
-    EXPECT_EQ(CCharacterModel(file).CharacterName(), "Renamed");
-
-    SetItemText(main, 1000, "Again");
-    std::filesystem::remove(file);
-    std::filesystem::create_directory(file);  // the file's place can no longer be written
-    std::future<LRESULT> failed = AskToEndSession(main);
-    EXPECT_EQ(AnswerSaveChanges(tarvel, IDYES), "Save changes to rich.rux?");
-    EXPECT_NE(AcknowledgeError(tarvel).find("could not be saved"), std::string::npos);
-    EXPECT_EQ(failed.get(), FALSE) << "a failed save keeps the session from ending";
-    EXPECT_FALSE(tarvel.HasEnded(0));
-    std::filesystem::remove(file);
+    const std::string copy = file + ".recovery";
+    {
+        TarvelProcess tarvel(folder);
+        HWND main = tarvel.MainDialog();
+        EXPECT_EQ(AskToEndSession(main), TRUE) << "nothing changed";
+        LoadInEditor(tarvel, file);
+        SetItemText(main, 1000, "Renamed");
+        const DWORD asked = GetTickCount();
+        EXPECT_EQ(AskToEndSession(main), FALSE) << "refused: the system lists the reason and lets the user choose";
+        EXPECT_LT(GetTickCount() - asked, 1000u) << "answered at once";
+        EXPECT_EQ(FindDialog(tarvel.ProcessId(), "TarvelBall", main), nullptr) << "no question inside the query";
+        EndSession(main, false);
+        EXPECT_FALSE(editor_files::Exists(copy)) << "the session went on";
+        EndSession(main, true);
+        ASSERT_TRUE(editor_files::Exists(copy)) << "the session ended anyway";
+        EXPECT_EQ(CCharacterModel(copy).CharacterName(), "Renamed");
+        EXPECT_EQ(CCharacterModel(file).CharacterName(), "Cat") << "the file is the author's to save";
+    }
+    {
+        TarvelProcess tarvel(folder);
+        const std::string question = AnswerRecovery(tarvel, IDYES);
+        EXPECT_NE(question.find(file), std::string::npos) << question;
+        EXPECT_EQ(ItemText(tarvel.MainDialog(), 1000), "Renamed");
+        PressKeys(tarvel.MainDialog(), {VK_CONTROL, 'S'});
+        EXPECT_TRUE(WaitUntil([&] { return CCharacterModel(file).CharacterName() == "Renamed"; }))
+            << "saved to the file the copy was made for";
+        EXPECT_FALSE(editor_files::Exists(copy)) << "the copy goes once its work is saved";
+    }
+    {
+        TarvelProcess tarvel(folder);
+        EXPECT_EQ(AnswerRecovery(tarvel, IDNO, 1000), "") << "offered once";
+        LoadInEditor(tarvel, file);
+        SetItemText(tarvel.MainDialog(), 1000, "Unsaved");
+        EXPECT_EQ(AskToEndSession(tarvel.MainDialog(), ENDSESSION_CRITICAL | ENDSESSION_LOGOFF), TRUE)
+            << "a critical end cannot be refused";
+        EXPECT_TRUE(editor_files::Exists(copy)) << "kept before WM_ENDSESSION, which may not come in time";
+        EXPECT_EQ(CCharacterModel(copy).CharacterName(), "Unsaved");
+    }
+    TarvelProcess declined(folder);
+    EXPECT_NE(AnswerRecovery(declined, IDNO), "");
+    EXPECT_TRUE(editor_files::Exists(copy)) << "No keeps the copy";
 }
 
 TEST(SafetyNet, ClosingAsksOnlyWhenThereAreChanges) {

@@ -56,7 +56,7 @@ TEST(vgedemo_Stage, TheSceneHoldsEveryPlaceTheCharactersGoAndLiesOnTheScreen) {
 
 TEST(vgedemo_Stage, PipWalksRightToWhereHisKickPlacesTheBallOnItsSpot) {
     const StageLayout layout = LayoutFor(1280, 1024);
-    const int32_t spot = KickSpotFor(layout.ballStart.x);
+    const int32_t spot = KickSpotFor(layout, layout.ballStart.x);
     EXPECT_EQ(spot - layout.pipStart.x, kRunUp) << "the first walk";
     EXPECT_EQ(spot + kKickReach, layout.ballStart.x) << "the kick puts the ball where it lay";
 }
@@ -71,7 +71,7 @@ TEST(vgedemo_Stage, ANewRoundStartsWhenPipCannotReachTheBall) {
     const StageLayout layout = LayoutFor(1280, 1024);
     const int32_t ground = layout.groundY;
     EXPECT_FALSE(NeedsNewRound(layout, layout.pipStart, layout.ballStart));
-    const StagePoint afterKick{KickSpotFor(layout.ballStart.x), ground};
+    const StagePoint afterKick{KickSpotFor(layout, layout.ballStart.x), ground};
     const StagePoint rolled{RollTargetFor(layout, layout.ballStart.x), ground};
     EXPECT_FALSE(NeedsNewRound(layout, afterKick, rolled)) << "room for another kick";
     EXPECT_TRUE(NeedsNewRound(layout, afterKick, StagePoint{layout.rightLimit - kRollDistance + 1, ground}));
@@ -79,6 +79,23 @@ TEST(vgedemo_Stage, ANewRoundStartsWhenPipCannotReachTheBall) {
         << "the ball behind Pip's kick spot";
     EXPECT_TRUE(NeedsNewRound(layout, layout.pipStart, StagePoint{layout.ballStart.x, ground - 30})) << "ball lifted";
     EXPECT_TRUE(NeedsNewRound(layout, StagePoint{layout.pipStart.x, ground + 1}, layout.ballStart)) << "Pip dragged";
+}
+
+// The engine draws a system-aware client's characters at s = DPI / 96: at 150 % the kick puts
+// the ball 87 pixels ahead, and the round's walks and the scene grow with it.
+TEST(vgedemo_Stage, AtTheSystemScaleTheDistancesFromThePicturesScaleToo) {
+    const StageLayout plain = LayoutFor(1920, 1080);
+    const StageLayout scaled = LayoutFor(1920, 1080, 144);
+    EXPECT_EQ(scaled.kickReach, 87);
+    EXPECT_EQ(scaled.runUp, 360);
+    EXPECT_EQ(KickSpotFor(scaled, scaled.ballStart.x) + 87, scaled.ballStart.x) << "the ball lands where it lay";
+    EXPECT_EQ(KickSpotFor(scaled, scaled.ballStart.x) - scaled.pipStart.x, 360) << "the first walk";
+    EXPECT_EQ(RollTargetFor(scaled, 500), 800);
+    EXPECT_EQ(scaled.groundY - scaled.scene.top, 345) << "the tallest window at 150 %, with its margin";
+    EXPECT_EQ(plain.kickReach, kKickReach);
+    EXPECT_FALSE(NeedsNewRound(scaled, scaled.pipStart, scaled.ballStart));
+    const StagePoint afterKick{KickSpotFor(scaled, scaled.ballStart.x), scaled.groundY};
+    EXPECT_FALSE(NeedsNewRound(scaled, afterKick, StagePoint{RollTargetFor(scaled, scaled.ballStart.x), scaled.groundY}));
 }
 
 TEST(vgedemo_Stage, KickReachIsTheSamplePipsBallOriginAheadOfHisAnchor) {

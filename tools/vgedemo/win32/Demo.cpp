@@ -11,6 +11,14 @@
 
 namespace {
 
+// The demo is system-DPI aware (its manifest): the DPI the whole run is drawn at.
+uint32_t SystemDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<uint32_t>(dpi) : 96;
+}
+
 com::ComPtr<IGraphicEngine> CreateEngine(const Narrator& narrator) {
     com::ComPtr<IGraphicEngine> engine;
     CLSID classId{};
@@ -77,7 +85,8 @@ void Perform(Actor& pip, Actor& ball, const StageLayout& layout, const DemoOptio
 
 int RunDemo(const DemoOptions& options) {
     const Narrator narrator;
-    const StageLayout layout = LayoutFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const StageLayout layout =
+        LayoutFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SystemDpi());
     SayScene(layout, narrator);
     std::optional<Backdrop> backdrop;
     if (options.backdrop) backdrop.emplace(layout);

@@ -5,7 +5,8 @@
 
 namespace {
 
-// Offsets from the reference points (the middle of the feet) to the middle of the bodies.
+// Offsets from the reference points (the middle of the feet) to the middle of the bodies, at
+// 96 DPI.
 constexpr StagePoint kBallMiddle{0, -18};
 constexpr StagePoint kPipMiddle{0, -50};
 constexpr int kDragDistance = 120;
@@ -54,7 +55,7 @@ bool Tour::Greet() {
 }
 
 bool Tour::WalkToBall() {
-    const StagePoint spot{KickSpotFor(m_ball.Position().x), m_layout.groundY};
+    const StagePoint spot{KickSpotFor(m_layout, m_ball.Position().x), m_layout.groundY};
     m_narrator.Say("demo", "Pip walks to Ball");
     return m_pip.Await(m_pip.Play(L"Walk", spot, true, "Walk to " + At(spot)));
 }
@@ -76,8 +77,9 @@ bool Tour::Roll() {
 
 bool Tour::UseTheMouse() {
     m_narrator.Say("demo", "dragging Ball with the mouse (synthesised input)");
-    if (!DragAlong(m_ball, kBallMiddle, kDragDistance)) return false;
+    const auto px = [this](int32_t pixels) { return ScaledForDpi(pixels, m_layout.dpi); };
+    if (!DragAlong(m_ball, {px(kBallMiddle.x), px(kBallMiddle.y)}, px(kDragDistance))) return false;
     m_narrator.Say("demo", "right-clicking Pip and choosing \"Hide\" from his menu");
-    if (!PickFromContextMenu(m_pip, kPipMiddle)) m_narrator.Say("demo", "no context menu appeared");
+    if (!PickFromContextMenu(m_pip, {px(kPipMiddle.x), px(kPipMiddle.y)})) m_narrator.Say("demo", "no context menu appeared");
     return Pause(kHiddenPause);
 }
