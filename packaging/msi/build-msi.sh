@@ -49,5 +49,8 @@ done
 # installed only where no 64-bit package can be.
 if [ $platform = win32 ]; then
   msibuild "$output" -q "UPDATE \`Component\` SET \`Condition\` = 'NOT VersionNT64' WHERE \`Component\` = 'FileTypeDefault'"
+else
+  # The 64-bit view's copy of the ProgIDs, for Wine's registry alone (VimroGE.wxs).
+  msibuild "$output" -q "UPDATE \`Component\` SET \`Condition\` = 'WINE_REGISTRY AND ALLUSERS = 1' WHERE \`Component\` = 'WineClassNames'"
 fi
 echo "$output"

@@ -85,6 +85,22 @@ msi64=$("$root/packaging/msi/build-msi.sh" "$build64" win64 "$work/msi" 2>"$work
 msi32=$("$root/packaging/msi/build-msi.sh" "$build32" win32 "$work/msi" 2>>"$work/wixl.log") || { cat "$work/wixl.log"; fail "the 32-bit package"; }
 next64=$("$root/packaging/msi/build-msi.sh" "$build64" win64 "$work/msi-next" 99.0.0 2>>"$work/wixl.log") ||
   fail "the 64-bit package 99.0.0"
+step "a component GUID means the same in both packages or is in one only"
+# A table's rows without the header lines.
+table() { msiinfo export "$1" "$2" | tail -n +4 | tr -d '\r'; }
+shared=$(comm -12 <(table "$msi64" Component | cut -f2 | sort) <(table "$msi32" Component | cut -f2 | sort))
+[ "$(echo "$shared" | grep -c .)" = 2 ] || fail "components in both packages: $(echo "$shared" | tr '\n' ' ')"
+for guid in $shared; do
+  for msi in "$msi64" "$msi32"; do
+    component=$(table "$msi" Component | awk -F'\t' -v g="$guid" '$2 == g')
+    id=$(echo "$component" | cut -f1)
+    # The component's row and its registry entries, without the names wixl gives rows.
+    { echo "$component" | cut -f2-5; table "$msi" Registry | awk -F'\t' -v c="$id" '$6 == c' | cut -f2-5 | sort; } \
+      >"$work/component-$(basename "$msi").txt"
+  done
+  diff "$work/component-$(basename "$msi64").txt" "$work/component-$(basename "$msi32").txt" ||
+    fail "the component $guid differs between the packages"
+done
 step "registry before"
 run not-installed.log cscript //nologo "$(winpath "$client")" removed
 export_key HKCU user-before
