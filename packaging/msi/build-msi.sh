@@ -40,11 +40,17 @@ done
   "$here/VimroGE.wxs" docs.wxs sdk.wxs samples.wxs)
 # wixl writes root HKMU as 4, which Windows Installer does not know; HKMU is -1.
 msibuild "$output" -q 'UPDATE `Registry` SET `Root` = -1 WHERE `Root` = 4'
-# wixl writes Execute="rollback" as an immediate action (type 82: an installed program, return
-# ignored); a rollback action runs from the script (0x400) only on rollback (0x100).
-for action in InstallSamplesRollback UninstallSamplesRollback; do
-  msibuild "$output" -q "UPDATE \`CustomAction\` SET \`Type\` = 1362 WHERE \`Action\` = '$action'"
-done
+# The rollback steps of the samples' registration (VimroGE.wxs): the copy of ruxtool in the
+# Binary table (type 2), run from the script (0x400) only on rollback (0x100), return ignored
+# (0x40); each scheduled just before the step it undoes, with its condition.
+samples='"[SamplesFolder]Pip.rux" "[SamplesFolder]Ball.rux"'
+add_rollback() {
+  local action=$1 command=$2 sequence=$3 condition=$4
+  msibuild "$output" -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('$action', 1346, 'RollbackRuxtool', '$command $samples')"
+  msibuild "$output" -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Condition\`, \`Sequence\`) VALUES ('$action', '$condition', $sequence)"
+}
+add_rollback InstallSamplesRollback uninstall 4009 'NOT Installed AND NOT REMOVE'
+add_rollback UninstallSamplesRollback install 3489 'REMOVE = "ALL"'
 # wixl has no component conditions: the 32-bit package's owner of the .rux default program is
 # installed only where no 64-bit package can be.
 if [ $platform = win32 ]; then

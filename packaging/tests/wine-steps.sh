@@ -24,7 +24,9 @@ export_key() {
     awk '/^\[/ { keep = ($0 !~ /\\(Volatile Environment|SessionInformation)|Wine\\|\\DynData|\\Windows NT\\CurrentVersion\\(Fonts|Perflib)/) } keep' |
     grep -v -e '^$' -e '^Windows Registry Editor' |
     # msiexec's own bookkeeping keys, which it leaves behind empty once the last product is
-    # gone: their names go, any value left in them still shows.
-    grep -v -x -E '\[HKEY_[A-Z_]+\\Software\\(Classes\\|Microsoft\\(Windows\\CurrentVersion\\)?)Installer(\\.*)?\]' \
+    # gone (the 32-bit view's list of installed programs among them): their names go, any
+    # value left in them still shows.
+    grep -v -x -E -e '\[HKEY_[A-Z_]+\\Software\\(Classes\\|Microsoft\\(Windows\\CurrentVersion\\)?)Installer(\\.*)?\]' \
+      -e '\[HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\]' \
     >"$work/$name.txt"
 }
