@@ -12,6 +12,8 @@ build=$(cd "$1" && pwd) platform=$2 client=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$build/msi-test
 runner=$root/cmake/wine-run.sh
+user_folder=VimroGE
+[ "$platform" = win32 ] && user_folder="VimroGE (x86)"
 rm -rf "$work"
 mkdir -p "$work"
 export VIMRO_WINE_STATE=$work/wine
@@ -21,25 +23,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"; rm -rf "$work/wine" "$work/extracted"' EXIT
 
 . "$root/packaging/tests/wine-steps.sh"
-# The registry below a key as sorted text, without Wine's own keys that change by themselves.
-export_key() {
-  local key=$1 name=$2
-  rm -f "$work/$name.reg"
-  "$runner" reg export "$key" "$(winpath "$work/$name.reg")" /y >/dev/null 2>&1 || : >"$work/$name.reg"
-  iconv -f UTF-16 -t UTF-8 "$work/$name.reg" 2>/dev/null | tr -d '\r' |
-    awk '/^\[/ { keep = ($0 !~ /\\(Volatile Environment|SessionInformation)|Wine\\|\\DynData|\\Windows NT\\CurrentVersion\\(Fonts|Perflib)/) } keep' |
-    grep -v -e '^$' -e '^Windows Registry Editor' |
-    # msiexec's own bookkeeping keys, which it leaves behind empty once the last product is
-    # gone: their names go, any value left in them still shows.
-    grep -v -x -E '\[HKEY_[A-Z_]+\\Software\\(Classes\\|Microsoft\\(Windows\\CurrentVersion\\)?)Installer(\\.*)?\]' \
-    >"$work/$name.txt"
-}
-# Our class entries of the user's classes: what DllInstall "user" writes.
+# Our class entries of the user's classes: what DllInstall "user" writes, but the type
+# library's HELPDIR, which the packages leave out (SharedRegistration.wxi).
 our_classes() {
   awk '/^\[/ { ours = ($0 ~ /^\[HKEY_CURRENT_USER\\Software\\Classes\\(CLSID\\|Interface\\|Typelib\\|VimroGE\.(Graphic|Character[.\]])).*\]$/); key = $0 }
-       ours { print (/^\[/ ? $0 : key " " $0) }' "$1" |
-    # The installer's folder properties end in a backslash, regsvr32's HELPDIR does not.
-    sed 's/\(\\HELPDIR\] @=".*\)\\\\"$/\1"/' | sort -u
+       ours { print (/^\[/ ? $0 : key " " $0) }' "$1" | grep -v '\\HELPDIR\]' | sort -u
 }
 
 step "building the packages"
@@ -63,14 +51,16 @@ step "msiexec /i $(basename "$msi") /qn"
 start=$(date +%s.%N)
 run install.log msiexec /i "$(winpath "$msi")" /qn || fail "msiexec /i exited with $?"
 install_seconds=$(echo "$(date +%s.%N) - $start" | bc)
-folder=$(ls -d "$VIMRO_WINE_STATE"/prefix/drive_c/users/*/AppData/Local/Programs/VimroGE 2>/dev/null)
-[ -n "$folder" ] || fail "nothing in %LOCALAPPDATA%\\Programs\\VimroGE"
+folder=$(ls -d "$VIMRO_WINE_STATE"/prefix/drive_c/users/*/AppData/Local/Programs/"$user_folder" 2>/dev/null)
+[ -n "$folder" ] || fail "nothing in %LOCALAPPDATA%\\Programs\\$user_folder"
 winfolder="C:$(echo "${folder#*/drive_c}" | tr / '\\')"
 for file in VimroGE.dll Tarvel.exe ruxtool.exe vgedemo.exe samples/Pip.rux samples/sounds/step.wav \
   docs/client-guide.md sdk/VimroGE.idl sdk/examples/CMakeLists.txt; do
   [ -f "$folder/$file" ] || fail "the install has no $file"
 done
-menu=$(ls -d "$VIMRO_WINE_STATE"/prefix/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/VimroGE)
+menu_folder=VimroGE
+[ "$platform" = win32 ] && menu_folder="VimroGE (32-bit)"
+menu=$(ls -d "$VIMRO_WINE_STATE"/prefix/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/"$menu_folder")
 for link in Tarvel "VimroGE demo" "VimroGE guides"; do
   [ -f "$menu/$link.lnk" ] || fail "no Start-menu entry $link"
 done
@@ -81,11 +71,13 @@ grep -q 'File_3 .*samples\\Ball.rux' "$work/list.log" || fail "Ball is not File_
 
 step "the .rux file type"
 run rux.log reg query 'HKCU\Software\Classes\.rux' || fail "no .rux below HKCU\\Software\\Classes"
-grep -q 'VimroGE.CharacterFile' "$work/rux.log" || fail ".rux is not VimroGE.CharacterFile"
-run open.log reg query 'HKCU\Software\Classes\VimroGE.CharacterFile\shell\open\command' || fail "no open command"
+progid=VimroGE.CharacterFile.$platform
+grep -q "$progid" "$work/rux.log" || fail ".rux is not $progid"
+run open-with.log reg query 'HKCU\Software\Classes\.rux\OpenWithProgids' /v "$progid" || fail "$progid is not among the .rux programs"
+run open.log reg query "HKCU\\Software\\Classes\\$progid\\shell\\open\\command" || fail "no open command"
 grep -q 'Tarvel.exe" "%1"' "$work/open.log" || fail "open is not Tarvel"
-run icon.log reg query 'HKCU\Software\Classes\VimroGE.CharacterFile\DefaultIcon' || fail "no icon"
-run verb.log reg query 'HKCU\Software\Classes\VimroGE.CharacterFile\shell\install\command' || fail "no Install character verb"
+run icon.log reg query "HKCU\\Software\\Classes\\$progid\\DefaultIcon" || fail "no icon"
+run verb.log reg query "HKCU\\Software\\Classes\\$progid\\shell\\install\\command" || fail "no Install character verb"
 grep -q 'ruxtool.exe" install "%1"' "$work/verb.log" || fail "the verb does not run ruxtool install"
 # The verb on a file already listed keeps the list as it is.
 run verb-run.log "$folder/ruxtool.exe" install "$winfolder\\samples\\pip.rux" || fail "ruxtool install"
@@ -121,6 +113,9 @@ diff "$work/machine-before.txt" "$work/machine-after.txt" >"$work/machine.diff" 
 step "per machine: msiexec /i ALLUSERS=1 /qn, the script client, msiexec /x"
 run machine-install.log msiexec /i "$(winpath "$msi")" ALLUSERS=1 /qn || fail "msiexec /i ALLUSERS=1 exited with $?"
 machine_folder="$VIMRO_WINE_STATE/prefix/drive_c/Program Files/VimroGE"
+# The 32-bit package in a 64-bit prefix (the 32-bit tests run in a 32-bit one).
+[ "$platform" = win32 ] && [ -d "$VIMRO_WINE_STATE/prefix/drive_c/Program Files (x86)" ] &&
+  machine_folder="$VIMRO_WINE_STATE/prefix/drive_c/Program Files (x86)/VimroGE"
 [ -f "$machine_folder/VimroGE.dll" ] || fail "nothing in Program Files\\VimroGE"
 run machine-classes.log reg query 'HKLM\Software\Classes\VimroGE.GraphicEngine\CurVer' || fail "no classes below HKLM"
 # Wine's COM reads the machine's classes only, so the client runs against this install.
