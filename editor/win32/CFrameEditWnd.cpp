@@ -148,7 +148,7 @@ void CFrameEditWnd::DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int 
 // The picture at `zoom` times its size with its key-coloured pixels left out.
 void CFrameEditWnd::DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const {
     COffscreenBuffer picture;
-    picture.Make(image.width(), image.RowCount());
+    picture.Make(image.DrawnWidth(), image.DrawnRows());
     if (picture.Dc() == nullptr) return;
     const GdiPalette palette = CreatePictureGdiPalette(image);
     DrawPicture(picture.Dc(), image, 0, 0, palette.Get());

@@ -11,7 +11,7 @@ void DrawZoomedPicture(HDC dc, const CBryDIB& image, int x, int y, int zoom, HPA
     }
     // Drawn at its own size first, then enlarged without mixing neighbouring colours.
     COffscreenBuffer picture;
-    picture.Make(image.width(), image.RowCount());
+    picture.Make(image.DrawnWidth(), image.DrawnRows());
     if (picture.Dc() == nullptr) return;
     DrawPicture(picture.Dc(), image, 0, 0, palette);
     const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
