@@ -32,6 +32,7 @@ EditorShortcut ShortcutForKey(int virtualKey, KeyModifiers modifiers) {
         case 'Y': return EditorShortcut::Redo;
         case 'D': return EditorShortcut::DuplicateFrame;
         case 'I': return EditorShortcut::Import;
+        case 'G': return EditorShortcut::SaveGif;
         case 'C': return EditorShortcut::Copy;
         case kPageUp: return EditorShortcut::MoveFrameEarlier;
         case kPageDown: return EditorShortcut::MoveFrameLater;

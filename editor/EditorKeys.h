@@ -24,6 +24,7 @@ enum class EditorShortcut {
     Copy,              // Ctrl+C
     Paste,             // Ctrl+V: frames after the current one (a picture as a new frame)
     PastePicture,      // Ctrl+Shift+V: a picture into the current frame
+    SaveGif,           // Ctrl+G: the selected animation as an animated GIF
 };
 
 struct KeyModifiers {

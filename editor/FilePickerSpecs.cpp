@@ -10,6 +10,9 @@ constexpr uint32_t kOpenFlags = kPickerHideReadOnly | kPickerPathMustExist | kPi
 const FilePickerSpec kLoadCharacterPicker{PickerMode::Open, "rux", "*.rux", kCharacterFilter, kOpenFlags};
 const FilePickerSpec kSaveCharacterPicker{PickerMode::Save, "rux", "*.rux", kCharacterFilter,
                                           kPickerHideReadOnly | kPickerPathMustExist};
+const FilePickerSpec kSaveGifPicker{PickerMode::Save, "gif", "*.gif",
+                                    "GIF animation (*.gif)|*.gif|All Files (*.*)|*.*||",
+                                    kPickerHideReadOnly | kPickerPathMustExist};
 const FilePickerSpec kOpenImagePicker{
     PickerMode::Open, "bmp", "*.bmp",
     "Bitmap Files (*.bmp)|*.bmp|JPEG files (*.jpg)|*.jpg|Targa Files (*.tga)|*.tga|PNG Files (*.png)|*.png|"

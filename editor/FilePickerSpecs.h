@@ -24,6 +24,8 @@ extern const FilePickerSpec kLoadCharacterPicker;
 extern const FilePickerSpec kSaveCharacterPicker;
 extern const FilePickerSpec kOpenImagePicker;
 extern const FilePickerSpec kInsertSoundPicker;
+// Save as GIF: a new or existing .gif file (overwritten without a question, like Save).
+extern const FilePickerSpec kSaveGifPicker;
 // The pictures of an import: one GIF or sheet, or several pictures at once.
 extern const FilePickerSpec kImportPicturesPicker;
 

@@ -7,7 +7,6 @@
 #include "CBryDIB.h"
 #include "FuzzSupport.h"
 #include "GifDecoder.h"
-#include "GifLayout.h"
 #include "KeyedPicture.h"
 #include "SourcePictures.h"
 
@@ -17,10 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     limits.maxFrameBytes = 32u * 1024u * 1024u;
     limits.maxFrames = 1000;
     const GifPicture gif = DecodeGif(data, size, limits);
-    // The block scan that guards the Windows decoder: in bounds on any bytes, and it sees every
-    // frame giflib composed.
-    const GifLayout layout = ScanGifLayout(data, size);
-    if (layout.error.empty() && gif.frames.size() > layout.frames.size()) fuzz_support::Fail("the scan missed frames");
     if (gif.frames.empty() == gif.error.empty()) fuzz_support::Fail("neither or both of frames and error");
     const size_t canvasBytes = static_cast<size_t>(gif.width) * static_cast<size_t>(gif.height) * 4;
     for (const GifCanvasFrame& frame : gif.frames) {

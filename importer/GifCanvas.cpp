@@ -37,43 +37,25 @@ bool GifCanvas::Fail(const std::string& why) {
     return false;
 }
 
-std::string GifCanvas::FrameProblem(int canvasWidth, int canvasHeight, const GifLimits& limits, size_t number,
-                                    const GifFrameLayout& frame) {
-    if (frame.width <= 0 || frame.height <= 0 || frame.left < 0 || frame.top < 0 ||
-        frame.left > canvasWidth - frame.width || frame.top > canvasHeight - frame.height) {
-        return "frame " + std::to_string(number) + " lies outside the " + std::to_string(canvasWidth) + " x " +
-               std::to_string(canvasHeight) + " canvas";
+std::string GifCanvas::FrameProblem(size_t number, int left, int top, int width, int height, bool hasColours,
+                                    int disposal) const {
+    if (width <= 0 || height <= 0 || left < 0 || top < 0 || left > m_width - width || top > m_height - height) {
+        return "frame " + std::to_string(number) + " lies outside the " + std::to_string(m_width) + " x " +
+               std::to_string(m_height) + " canvas";
     }
-    if (!frame.hasColours) return "frame " + std::to_string(number) + " has no colour table";
-    if (number > limits.maxFrames) return "more than " + std::to_string(limits.maxFrames) + " frames";
+    if (!hasColours) return "frame " + std::to_string(number) + " has no colour table";
+    if (number > m_limits.maxFrames) return "more than " + std::to_string(m_limits.maxFrames) + " frames";
     // The budget holds the frames, the canvas they are composed on and its saved copy.
-    const uint64_t canvasBytes = uint64_t{static_cast<uint32_t>(canvasWidth)} * static_cast<uint32_t>(canvasHeight) * 4;
-    const uint64_t held = number + 1 + (frame.disposal == kDisposePrevious ? 1 : 0);
-    if (held * canvasBytes > limits.maxFrameBytes) {
-        return "the frames would take more than " + std::to_string(limits.maxFrameBytes >> 20) + " MiB";
+    const uint64_t canvasBytes = uint64_t{static_cast<uint32_t>(m_width)} * static_cast<uint32_t>(m_height) * 4;
+    const uint64_t held = number + 1 + (disposal == kDisposePrevious ? 1 : 0);
+    if (held * canvasBytes > m_limits.maxFrameBytes) {
+        return "the frames would take more than " + std::to_string(m_limits.maxFrameBytes >> 20) + " MiB";
     }
     return {};
 }
 
-bool GifCanvas::AdmitsLayout(const GifLayout& layout, const GifLimits& limits, GifPicture& out) {
-    // A canvas beyond the limits is named as such even when the rest of the file is missing.
-    const bool headerRead = layout.error.empty() || layout.width != 0 || layout.height != 0;
-    if (headerRead && !Admits(layout.width, layout.height, limits, out)) return false;
-    if (!layout.error.empty()) {
-        out.error = "not a readable GIF (" + layout.error + ")";
-        return false;
-    }
-    for (size_t i = 0; i < layout.frames.size(); ++i) {
-        out.error = FrameProblem(layout.width, layout.height, limits, i + 1, layout.frames[i]);
-        if (!out.error.empty()) return false;
-        if (limits.firstFrameOnly) break;
-    }
-    return true;
-}
-
 bool GifCanvas::Accepts(int left, int top, int width, int height, bool hasColours, int disposal) {
-    const std::string problem =
-        FrameProblem(m_width, m_height, m_limits, m_out.frames.size() + 1, {left, top, width, height, hasColours, disposal});
+    const std::string problem = FrameProblem(m_out.frames.size() + 1, left, top, width, height, hasColours, disposal);
     return problem.empty() || Fail(problem);
 }
 

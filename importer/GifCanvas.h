@@ -1,12 +1,11 @@
 #pragma once
 // Composing a GIF's stored frames into whole-canvas pictures the way viewers show them. The
-// codec (giflib or the platform's) only hands over each frame's rectangle, indices and table.
+// codec (giflib) only hands over each frame's rectangle, indices and table.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "GifDecoder.h"
-#include "GifLayout.h"
 
 // One stored frame as the file holds it, rows in display order.
 struct GifStoredFrame {
@@ -26,9 +25,6 @@ public:
     // False, with out.error set, for an empty canvas or one beyond the limits.
     static bool Admits(int width, int height, const GifLimits& limits, GifPicture& out);
 
-    // The same checks over every frame of the layout, before any is decoded; false with out.error.
-    static bool AdmitsLayout(const GifLayout& layout, const GifLimits& limits, GifPicture& out);
-
     GifCanvas(int width, int height, const GifLimits& limits, GifPicture& out);
     // Checked before the frame's pixels are read: inside the canvas, a table, within the limits.
     bool Accepts(int left, int top, int width, int height, bool hasColours, int disposal);
@@ -39,8 +35,8 @@ public:
 
 private:
     // Why the canvas cannot take the number-th frame; empty when it can.
-    static std::string FrameProblem(int canvasWidth, int canvasHeight, const GifLimits& limits, size_t number,
-                                    const GifFrameLayout& frame);
+    std::string FrameProblem(size_t number, int left, int top, int width, int height, bool hasColours,
+                             int disposal) const;
     bool Fail(const std::string& why);
 
     int m_width;

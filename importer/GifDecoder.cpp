@@ -19,7 +19,7 @@ int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int count) {
     auto* source = static_cast<MemorySource*>(gif->UserData);
     const size_t left = source->size - source->offset;
     const size_t n = count < 0 ? 0 : std::min(static_cast<size_t>(count), left);
-    std::memcpy(buffer, source->data + source->offset, n);
+    if (n > 0) std::memcpy(buffer, source->data + source->offset, n);  // no bytes: data may be null
     source->offset += n;
     return static_cast<int>(n);
 }
@@ -131,8 +131,6 @@ bool GifRecords::ReadIndices(const GifImageDesc& desc, std::vector<uint8_t>& ind
 }
 
 }  // namespace
-
-bool GifSupported() { return true; }
 
 GifPicture DecodeGif(const uint8_t* data, size_t size, const GifLimits& limits) {
     GifPicture picture;

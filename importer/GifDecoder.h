@@ -24,8 +24,6 @@ struct GifPicture {
     std::string error;  // why reading failed, when there are no frames
 };
 
-// False in builds that cannot read GIFs.
-bool GifSupported();
 GifPicture DecodeGif(const uint8_t* data, size_t size, const GifLimits& limits);
 
 inline bool LooksLikeGif(const uint8_t* data, size_t size) {

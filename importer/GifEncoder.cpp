@@ -35,8 +35,6 @@ std::unique_ptr<ColorMapObject, MapDeleter> MakeColourMap(const std::vector<uint
 
 }  // namespace
 
-bool GifWritingSupported() { return true; }
-
 struct GifEncoder::Output {
     std::vector<uint8_t> bytes;
     GifFileType* gif = nullptr;  // closed by Finish or the destructor

@@ -38,9 +38,6 @@ inline GifFrameImage IndexedGifFrame(int left, int top, int width, std::vector<u
     return frame;
 }
 
-// False in builds that cannot write GIFs (then every encoder fails).
-bool GifWritingSupported();
-
 class GifEncoder {
 public:
     // A canvas of that size, played in a loop for ever.

@@ -6,7 +6,7 @@ set -eu
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 packages=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential dpkg-dev cmake ninja-build pkg-config git
   googletest libgtest-dev libbenchmark-dev libstb-dev nlohmann-json3-dev libgif-dev
   mingw-w64 mingw-w64-tools wine wine64 libwine-dev
   xvfb xauth imagemagick xserver-xephyr bc
@@ -26,6 +26,8 @@ install() {
 }
 
 install "${packages[@]}"
+# giflib's sources for the static library of the MinGW builds (Debian ships giflib for Linux only).
+"$(dirname "$0")/fetch-giflib-source.sh"
 # 32-bit Wine only where this machine runs 32-bit programs: elsewhere its i386 packages do not
 # work, and once installed, Debian's "wine" command picks its 32-bit loader all the same.
 if [ "${1:-}" = --wine32 ] && ! installed wine32:i386; then

@@ -14,8 +14,7 @@ HWND ActiveEditorWindow(HWND anyEditorWindow) {
 bool CFilePicker::Run(HWND editorWindow) {
     const std::string filter = PickerFilterString(m_spec.filter);
     std::vector<char> file(32768, '\0');  // room for many names when several can be chosen
-    const std::string initialName = m_spec.initialName;
-    initialName.copy(file.data(), file.size() - 1);
+    m_initialName.copy(file.data(), file.size() - 1);
     char startFolder[255] = {};
     GetCurrentDirectoryA(sizeof startFolder, startFolder);
 

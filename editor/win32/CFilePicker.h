@@ -9,7 +9,9 @@
 
 class CFilePicker {
 public:
-    explicit CFilePicker(const FilePickerSpec& spec) : m_spec(spec) {}
+    explicit CFilePicker(const FilePickerSpec& spec) : m_spec(spec), m_initialName(spec.initialName) {}
+    // A name for the name box instead of the spec's pattern.
+    void SetInitialName(std::string name) { m_initialName = std::move(name); }
 
     // Shows the picker over the editor's active dialog (found from any of its windows), starting
     // in the current directory. True when the author chose a file.
@@ -21,6 +23,7 @@ public:
 
 private:
     const FilePickerSpec& m_spec;
+    std::string m_initialName;
     std::string m_fullPath;
     std::vector<std::string> m_fullPaths;
 };

@@ -7,6 +7,7 @@
 #include "CFilePicker.h"
 #include "CImportDialog.h"
 #include "CPreviewDialog.h"
+#include "GifSaving.h"
 #include "CharacterDocument.h"
 #include "ControlText.h"
 #include "DroppedFiles.h"
@@ -30,6 +31,7 @@ CMainDialog::CMainDialog(CCharacterModel& character, std::optional<std::string> 
     Commands().OnCommand(IDC_DELETE_ANIMATION, [this] { OnDeleteAnimation(); });
     Commands().OnCommand(IDC_PREVIEW, [this] { OnPreview(); });
     Commands().OnCommand(IDC_IMPORT, [this] { OnImport(); });
+    Commands().OnCommand(IDC_SAVE_GIF, [this] { OnSaveGif(); });
 }
 
 bool CMainDialog::OnInitDialog() {
@@ -179,6 +181,9 @@ bool CMainDialog::OnShortcut(const MSG& message) {
         case EditorShortcut::Import:
             OnImport();
             return true;
+        case EditorShortcut::SaveGif:
+            OnSaveGif();
+            return true;
         default:
             return false;
     }
@@ -269,6 +274,10 @@ void CMainDialog::OnPreview() {
     CPreviewDialog dialog(m_character);
     dialog.SetAnimationName(*name);
     dialog.RunModal(Handle());
+}
+
+void CMainDialog::OnSaveGif() {
+    if (const auto name = SelectedAnimation()) SaveAnimationThroughPicker(Handle(), m_character, *name);
 }
 
 void CMainDialog::OnImport(const ImportForm& form) {

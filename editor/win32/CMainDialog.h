@@ -48,6 +48,7 @@ private:
     void OnEditAnimation();
     void OnDeleteAnimation();
     void OnPreview();
+    void OnSaveGif();
     // The import dialog, its fields filled from `form`; the import is one step.
     void OnImport(const ImportForm& form = ImportForm());
     // Asks "Save changes to NAME?" when the character changed; true when the caller may go on.

@@ -30,6 +30,7 @@
 #define IDC_ANIMATION_LIST 1007
 #define IDC_PREVIEW 1011
 #define IDC_IMPORT 1020
+#define IDC_SAVE_GIF 1021
 
 // Animation dialog.
 #define IDC_SHIFT_Y 1001

@@ -1,5 +1,4 @@
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -7,23 +6,15 @@
 #include "CCharacterModel.h"
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "FileBytes.h"
 #include "FileReplace.h"
-#include "FilmStrip.h"
-#include "GifDecoder.h"
-#include "GifFilm.h"
 #include "ModelLoading.h"
-#include "PictureDecoder.h"
-#include "TickPlayback.h"
+#include "RenderFilm.h"
+#include "SystemError.h"
 
 namespace {
 
 const char* const kRenderUsage = "ruxtool render FILE.rux ANIMATION OUT.gif|OUT.png [options]";
 constexpr double kMaxSeconds = 600;
-// Largest PNG film strip, in pixels.
-constexpr int64_t kMaxStripPixels = int64_t{64} * 1024 * 1024;
-
-enum class FilmKind { kGif, kPng };
 
 struct RenderSettings {
     std::string file;
@@ -78,48 +69,6 @@ bool ReadSettings(const ParsedWords& words, RenderSettings& settings, std::strin
     return true;
 }
 
-// The screen area every tick's picture falls in; ticks is how many ticks the run presents.
-ScreenRect RunBounds(const CCharacterModel& model, const PlaybackRequest& request, uint32_t& ticks) {
-    ScreenRect bounds;
-    ticks = PlayTicks(model, request, [&bounds](const Surface&, const ScreenRect& shown) { bounds = UnionOf(bounds, shown); });
-    return bounds;
-}
-
-std::string CanvasProblem(const ScreenRect& canvas, uint32_t ticks, FilmKind kind) {
-    if (IsEmptyRect(canvas)) return "no tick shows a picture";
-    const int64_t width = int64_t{canvas.right} - canvas.left;
-    const int64_t height = int64_t{canvas.bottom} - canvas.top;
-    if (width > kMaxPictureDimension || height > kMaxPictureDimension) {
-        return "the run covers " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than " +
-               std::to_string(kMaxPictureDimension) + " on a side";
-    }
-    if (kind == FilmKind::kPng && width * ticks * height > kMaxStripPixels) {
-        return "a film strip of " + std::to_string(ticks) + " ticks of " + std::to_string(width) + " x " +
-               std::to_string(height) + " pixels is too large (render a GIF or fewer --seconds)";
-    }
-    return {};
-}
-
-std::vector<uint8_t> Film(const CCharacterModel& model, const RenderSettings& settings, const ScreenRect& canvas,
-                          uint32_t ticks, std::string& why) {
-    if (settings.kind == FilmKind::kPng) {
-        FilmStrip strip(canvas, ticks, settings.look);
-        PlayTicks(model, settings.request, [&strip](const Surface& picture, const ScreenRect& shown) { strip.AddTick(picture, shown); });
-        return strip.Finish();
-    }
-    GifFilm gif(canvas, settings.look);
-    PlayTicks(model, settings.request, [&gif](const Surface& picture, const ScreenRect& shown) { gif.AddTick(picture, shown); });
-    return gif.Finish(why);
-}
-
-// Written beside the target and moved over it once complete.
-bool WriteOutput(const std::string& path, const std::vector<uint8_t>& bytes) {
-    const std::string temporary = path + ".writing";
-    if (WriteWholeFile(temporary, bytes.data(), bytes.size()) && ReplaceFileWith(temporary, path)) return true;
-    std::remove(temporary.c_str());
-    return false;
-}
-
 }  // namespace
 
 int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
@@ -137,10 +86,6 @@ int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ost
         err << "ruxtool render: " << why << '\n';
         return kExitFailure;
     }
-    if (settings.kind == FilmKind::kGif && !GifWritingSupported()) {
-        err << settings.output << ": this program cannot write GIFs (built without giflib)\n";
-        return kExitFailure;
-    }
     const LoadedModel loaded = LoadModelFile(settings.file);
     if (!loaded.complete) {
         err << LoadFailureText(settings.file, loaded) << '\n';
@@ -156,24 +101,20 @@ int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ost
         err << settings.file << ": \"" << name << "\" moves away from the destination, so Play ends the request at once\n";
         return kExitFailure;
     }
-    uint32_t ticks = 0;
-    const ScreenRect canvas = RunBounds(model, settings.request, ticks);
-    why = CanvasProblem(canvas, ticks, settings.kind);
-    if (!why.empty()) {
-        err << settings.file << ": \"" << name << "\": " << why << '\n';
+    const RenderedFilm film = RenderFilm(model, settings.request, settings.look, settings.kind);
+    if (film.bytes.empty()) {
+        // Without a canvas the run itself is at fault; with one, its encoding.
+        const bool runFailed = film.width == 0;
+        err << (runFailed ? settings.file + ": \"" + name + "\"" : settings.output) << ": " << film.error << '\n';
         return kExitFailure;
     }
-    const std::vector<uint8_t> film = Film(model, settings, canvas, ticks, why);
-    if (film.empty()) {
-        err << settings.output << ": " << (why.empty() ? "cannot encode the picture" : why) << '\n';
+    int systemError = 0;
+    if (!WriteFileReplacing(settings.output, film.bytes, systemError)) {
+        err << settings.output << ": cannot write the file"
+            << (systemError != 0 ? " (" + SystemErrorText(systemError) + ")" : std::string()) << '\n';
         return kExitFailure;
     }
-    if (!WriteOutput(settings.output, film)) {
-        err << settings.output << ": cannot write the file\n";
-        return kExitFailure;
-    }
-    const int64_t width = int64_t{canvas.right} - canvas.left;
-    out << settings.output << ": " << ticks << " ticks, " << (settings.kind == FilmKind::kPng ? width * ticks : width)
-        << " x " << (canvas.bottom - canvas.top) << " pixels\n";
+    const int64_t shownWidth = int64_t{film.width} * (settings.kind == FilmKind::kPng ? film.ticks : 1);
+    out << settings.output << ": " << film.ticks << " ticks, " << shownWidth << " x " << film.height << " pixels\n";
     return kExitOk;
 }

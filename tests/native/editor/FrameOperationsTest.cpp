@@ -86,6 +86,7 @@ TEST(FrameOperations, TheirKeysNeedCtrlAlone) {
     EXPECT_EQ(ShortcutForKey('P', ctrl), EditorShortcut::OnionPrevious);
     EXPECT_EQ(ShortcutForKey('P', ctrlShift), EditorShortcut::OnionNext);
     EXPECT_EQ(ShortcutForKey('I', ctrl), EditorShortcut::Import);
+    EXPECT_EQ(ShortcutForKey('G', ctrl), EditorShortcut::SaveGif);
     EXPECT_EQ(ShortcutForKey('D', ctrlShift), EditorShortcut::None);
     EXPECT_EQ(ShortcutForKey('D', KeyModifiers{}), EditorShortcut::None) << "a D typed into a field";
     EXPECT_EQ(ShortcutForKey(kPageUp, KeyModifiers{true, false, true}), EditorShortcut::None) << "with Alt";

@@ -11,6 +11,7 @@
 #include "CCharacterModel.h"
 #include "DotsGif.h"
 #include "EditorFiles.h"
+#include "FrameColours.h"
 #include "PictureEncoder.h"
 #include "TarvelDriver.h"
 
@@ -52,17 +53,6 @@ void DropFiles(const TarvelProcess& tarvel, HWND target, const std::vector<std::
     ASSERT_TRUE(WriteProcessMemory(process, there, block.data(), block.size(), nullptr));
     CloseHandle(process);
     PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(there), 0);
-}
-
-// The frame's colours, top row first, as 0xRRGGBB.
-std::vector<uint32_t> FrameColours(const CFrame& frame) {
-    const std::optional<RgbaPixels> pixels = PixelsOfPicture(frame.image);
-    std::vector<uint32_t> colours;
-    if (!pixels) return colours;
-    for (size_t i = 0; i < pixels->pixels.size(); i += static_cast<size_t>(pixels->channels)) {
-        colours.push_back(uint32_t{pixels->pixels[i]} << 16 | uint32_t{pixels->pixels[i + 1]} << 8 | pixels->pixels[i + 2]);
-    }
-    return colours;
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ const TabledControl kMainControls[] = {
     {1007, "ListBox", "", 22, 65, 137, 120},
     {1011, "Button", "Preview", 164, 155, 33, 27},
     {1020, "Button", "Import...", 134, 4, 40, 15},
+    {1021, "Button", "Save GIF...", 164, 124, 34, 27},
 };
 
 std::string ClassName(HWND window) {
