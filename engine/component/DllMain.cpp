@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "CBalloonWindow.h"
 #include "CharacterWindowClass.h"
 #include "ComponentIds.h"
 #include "EventReceiver.h"
@@ -64,6 +65,7 @@ extern "C" HRESULT __stdcall DllCanUnloadNow() {
         com::ReleaseTypeInfoCache();
         UnregisterEventReceiverClass();
         UnregisterCharacterWindowClass();
+        UnregisterBalloonWindowClass();
         return S_OK;
     });
 }
