@@ -131,7 +131,12 @@ TEST(Registration, CharacterClassHasItsEventsAsDefaultSource) {
     com::ComPtr<ITypeInfo> coclass;
     ASSERT_EQ(library->GetTypeInfoOfGuid(CLSID_character, coclass.Put()), S_OK);
     bool defaultInterface = false, defaultSource = false;
-    for (UINT i = 0; i < 2; ++i) {
+    TYPEATTR* classAttributes = nullptr;
+    ASSERT_EQ(coclass->GetTypeAttr(&classAttributes), S_OK);
+    const UINT implementedCount = classAttributes->cImplTypes;
+    coclass->ReleaseTypeAttr(classAttributes);
+    EXPECT_EQ(implementedCount, 3u) << "ICharacter2, ICharacter and the events";
+    for (UINT i = 0; i < implementedCount; ++i) {
         INT flags = 0;
         HREFTYPE reference = 0;
         com::ComPtr<ITypeInfo> implemented;
