@@ -41,7 +41,9 @@ BalloonPlacement PlaceBalloon(const ScreenRect& frame, const BalloonGeometry& ge
     // The tip leans toward the character's centre, at most one tail length sideways and never
     // beyond the body's sides.
     const int64_t tipX = std::clamp(centreX, std::max(baseX - tail, left), std::min(baseX + tail, left + width - 1));
-    const int64_t tipY = below ? baseY - tail : baseY + tail;
+    // A frame partly off the work area would draw the tip off it too: the tip stays on it.
+    const int64_t tipY = std::clamp<int64_t>(below ? baseY - tail : baseY + tail, workArea.top,
+                                             std::max<int64_t>(workArea.top, static_cast<int64_t>(workArea.bottom) - 1));
     placement.tailTip = {Narrow(tipX), Narrow(tipY)};
     const int64_t halfBase = std::max(geometry.tailHalfWidth, 0);
     placement.window = {Narrow(std::min({left, tipX, baseX - halfBase})), Narrow(std::min(top, tipY)),

@@ -104,7 +104,8 @@ void CBalloonWindow::Follow(const ScreenRect& frame) {
         if (IsWindowVisible(m_window.Get())) ShowWindow(m_window.Get(), SW_HIDE);
         return;
     }
-    Place(frame, false);
+    // A still character costs no placement: only a moved frame asks for the work area again.
+    if (!(frame == m_frame)) Place(frame, false);
     if (!IsWindowVisible(m_window.Get())) ShowWindow(m_window.Get(), SW_SHOWNA);
 }
 
@@ -115,6 +116,7 @@ void CBalloonWindow::Hide() {
 
 // A new shape takes a new region and a repaint; the same shape elsewhere only a move.
 void CBalloonWindow::Place(const ScreenRect& frame, bool reshape) {
+    m_frame = frame;
     const BalloonPlacement placement = PlaceBalloon(frame, m_artist.Geometry(), WorkAreaOf(frame));
     const bool sameShape = !reshape && SameShape(placement, m_placement);
     if (!reshape && sameShape && placement.window == m_placement.window) return;

@@ -33,6 +33,7 @@ private:
     UniqueWindow m_window;
     CBalloonArtist m_artist;
     BalloonPlacement m_placement;
+    ScreenRect m_frame;  // the frame rectangle the balloon was last placed at
     bool m_shown = false;
 };
 

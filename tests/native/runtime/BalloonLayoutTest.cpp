@@ -89,6 +89,12 @@ TEST(BalloonPlacement, BelowAtTheTopEdgeAndWholeOnTheSecondMonitor) {
     EXPECT_EQ(right.tailBase.x, 2304 - 16);
     EXPECT_EQ(right.tailTip.x, 2303);
 
+    // A character partly above the monitor: the balloon and its tail stay on the work area.
+    const BalloonPlacement off = PlaceBalloon({500, -160, 540, -110}, Geometry(200, 60), first);
+    EXPECT_TRUE(off.below);
+    EXPECT_EQ(off.body.top, 0);
+    EXPECT_TRUE(Inside(off.window, first));
+
     // No room above or below: on the side with more room, still on the work area.
     const BalloonPlacement squeezed = PlaceBalloon({100, 20, 260, 740}, Geometry(200, 60), second);
     EXPECT_TRUE(Inside(squeezed.body, second));

@@ -143,7 +143,7 @@ bool Show(ICharacter2* hero, HWND heroWindow, const Scene& scene, const std::str
     const bool whole = b.left >= work.left && b.top >= work.top && b.right <= work.right && b.bottom <= work.bottom;
     std::printf("%s: balloon %ld,%ld-%ld,%ld character %ld,%ld-%ld,%ld work area %ld,%ld-%ld,%ld %s %s\n", scene.name,
                 b.left, b.top, b.right, b.bottom, c.left, c.top, c.right, c.bottom, work.left, work.top, work.right,
-                work.bottom, b.bottom <= c.top ? "above" : "below", whole ? "whole" : "NOT WHOLE");
+                work.bottom, b.bottom <= c.top + 1 ? "above" : "below", whole ? "whole" : "NOT WHOLE");
     RECT shot{};
     UnionRect(&shot, &b, &c);
     InflateRect(&shot, 16, 16);
@@ -162,6 +162,65 @@ uint64_t CpuOf(HWND window) {
     return value(times[2]) + value(times[3]);  // kernel + user, 100 ns units
 }
 
+
+// CPU of the character threads, in 100 ns units: kMeasured still characters with a balloon up
+// for the whole time against kMeasured without one, all shown, in the same run.
+constexpr int kMeasured = 4;
+struct CpuFigure {
+    uint64_t with = 0, without = 0;
+};
+
+CpuFigure MeasureCpu() {
+    CpuFigure figure;
+    Released<IGraphicEngine> engine;
+    if (FAILED(CoCreateInstance(CLSID_GraphicEngine, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphicEngine,
+                                reinterpret_cast<void**>(&engine.p)))) {
+        return figure;
+    }
+    const Text name(L"Hero"), stand(L"Stand");
+    const Text longText(L"A balloon that stays up for the whole measurement: this text is long enough to need "
+                        L"more than fifteen seconds of reading time, which is the most a page stays, so its one "
+                        L"and only page stays up while the threads are timed.");
+    std::vector<Released<ICharacter2>> characters(2 * kMeasured);
+    std::vector<HWND> windows;
+    for (int i = 0; i < 2 * kMeasured; ++i) {
+        const Text id((L"cpu" + std::to_wstring(i)).c_str());
+        Released<ICharacter> loaded;
+        if (FAILED(engine->Load(id.b, name.b, nullptr, &loaded.p)) ||
+            FAILED(loaded->QueryInterface(IID_ICharacter2, reinterpret_cast<void**>(&characters[static_cast<size_t>(i)].p)))) {
+            return figure;
+        }
+        ICharacter2* character = characters[static_cast<size_t>(i)].p;
+        character->SetPosition(100 + 150 * (i % kMeasured), i < kMeasured ? 400 : 800);
+        character->put_Visible(1);
+        LONG request = 0, cause = 1, handle = 0;
+        character->Play(stand.b, 0, 0, 0, &request);
+        character->WaitForRequest(request, &cause);
+        character->get_hWnd(&handle);
+        windows.push_back(reinterpret_cast<HWND>(static_cast<intptr_t>(handle)));
+        if (i < kMeasured) {
+            Released<IBalloon> balloon;
+            character->get_Balloon(&balloon.p);
+            balloon->put_Enabled(1);
+            balloon->put_CharsPerLine(40);
+            balloon->put_NumberOfLines(6);
+            character->Speak(longText.b, &request);
+        }
+    }
+    Pump(500);
+    std::vector<uint64_t> before;
+    for (HWND window : windows) before.push_back(CpuOf(window));
+    Pump(12000);
+    for (size_t i = 0; i < windows.size(); ++i) {
+        (i < static_cast<size_t>(kMeasured) ? figure.with : figure.without) += CpuOf(windows[i]) - before[i];
+    }
+    for (int i = 0; i < 2 * kMeasured; ++i) {
+        characters[static_cast<size_t>(i)]->StopAll();
+        const Text id((L"cpu" + std::to_wstring(i)).c_str());
+        engine->Unload(id.b);
+    }
+    return figure;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -206,36 +265,53 @@ int main(int argc, char** argv) {
         const Scene scenes[] = {
             {"speak", midX, 500, false, L"Hello! I am Hero, and this is a speech balloon."},
             {"think", midX, 500, true, L"Hmm... where did that ball go?"},
-            {"top-edge", midX, primary.top + 150, false, L"No room above me: the balloon goes below."},
             {"right-edge", static_cast<int>(last.right) - 30, last.top + 400, false, L"At the right edge the balloon moves left onto the monitor."},
         };
+        // The character shows a picture once it has played something.
+        const Text stand(L"Stand");
+        LONG played = 0, cause = 1;
+        first->Play(stand.b, 0, 0, 0, &played);
+        first->WaitForRequest(played, &cause);
         for (const Scene& scene : scenes) failures += Show(speaker.p, heroWindow, scene, argv[2]) ? 0 : 1;
-        speaker->StopAll();
+        // A character whose picture's top lies 10 pixels below the top of the monitor.
+        first->SetPosition(midX, 500);
+        Pump(200);
+        const LONG anchorY = 500 - WindowRect(heroWindow).top;
+        const Scene top{"top-edge", midX, static_cast<int>(primary.top + 10 + anchorY), false,
+                        L"No room above me: the balloon goes below."};
+        failures += Show(speaker.p, heroWindow, top, argv[2]) ? 0 : 1;
+
+        // A speaking character moved: the balloon follows it.
+        const Scene moving{"moved", midX - 200, 500, false, L"I am moving, and my balloon comes with me."};
+        failures += Show(speaker.p, heroWindow, moving, argv[2] + std::string("-before")) ? 0 : 1;
+        for (int step = 1; step <= 10; ++step) {
+            first->put_X(midX - 200 + 30 * step);
+            Pump(100);
+        }
+        Pump(300);
+        const RECT afterMove = WindowRect(VisibleBalloon() != nullptr ? VisibleBalloon() : heroWindow);
+        const RECT heroAfter = WindowRect(heroWindow);
+        const long offset = (afterMove.left + afterMove.right) / 2 - (heroAfter.left + heroAfter.right) / 2;
+        std::printf("moved: balloon centre %ld from the character's centre\n", offset);
+        RECT shot{};
+        UnionRect(&shot, &afterMove, &heroAfter);
+        InflateRect(&shot, 16, 16);
+        WriteShot(shot, argv[2] + std::string("-moved.png"));
+        speaker->Stop(0);  // the current request: its balloon goes at once
         Pump(300);
         std::printf("stopped: %s\n", VisibleBalloon() == nullptr ? "no balloon" : "a balloon is still shown");
+        RECT around = WindowRect(heroWindow);
+        InflateRect(&around, 60, 80);
+        WriteShot(around, argv[2] + std::string("-stopped.png"));
 
-        // CPU: both characters shown and still, the first with a balloon up for the whole time.
-        second->put_Visible(1);
-        first->SetPosition(midX - 150, 500);
-        second->SetPosition(midX + 150, 500);
-        balloon->put_CharsPerLine(60);
-        const Text longText(L"A balloon that stays up for the whole measurement: this text is long enough to "
-                            L"need more than ten seconds of reading time on its one and only page.");
-        LONG request = 0;
-        speaker->Speak(longText.b, &request);
-        Pump(500);
-        LONG otherHandle = 0;
-        second->get_hWnd(&otherHandle);
-        const HWND otherWindow = reinterpret_cast<HWND>(static_cast<intptr_t>(otherHandle));
-        const uint64_t withBefore = CpuOf(heroWindow), withoutBefore = CpuOf(otherWindow);
-        Pump(8000);
-        const uint64_t with = CpuOf(heroWindow) - withBefore, without = CpuOf(otherWindow) - withoutBefore;
-        std::printf("cpu over 8 s: with a balloon %.1f ms, without %.1f ms, ratio %.2f\n", with / 1e4, without / 1e4,
-                    without != 0 ? static_cast<double>(with) / static_cast<double>(without) : 0.0);
         speaker->StopAll();
         engine->Unload(id.b);
         engine->Unload(otherId.b);
     }
+    const CpuFigure cpu = MeasureCpu();
+    std::printf("cpu over 12 s, %d characters each: with a balloon %.1f ms, without %.1f ms, ratio %.2f\n",
+                kMeasured, cpu.with / 1e4, cpu.without / 1e4,
+                cpu.without != 0 ? static_cast<double>(cpu.with) / static_cast<double>(cpu.without) : 0.0);
     CoUninitialize();
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Orvane\\RUX");
     if (failures == 0) std::printf("ALL WHOLE\n");
