@@ -63,7 +63,7 @@ CBalloonWindow::~CBalloonWindow() {
 LRESULT CALLBACK CBalloonWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
-        return HTTRANSPARENT;  // clicks reach the character or whatever lies below
+        return HTTRANSPARENT;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
     case WM_PAINT: {
@@ -82,9 +82,13 @@ LRESULT CALLBACK CBalloonWindow::Procedure(HWND window, UINT message, WPARAM wPa
 bool CBalloonWindow::EnsureWindow() {
     if (m_window) return true;
     if (!RegisterBalloonWindowClass(&Procedure)) return false;
-    m_window.Reset(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kBalloonWindowClass, L"",
-                                   WS_POPUP, 0, 0, 1, 1, m_character, nullptr, CodeModule(), nullptr));
+    // Layered and transparent to the mouse: clicks reach whatever lies below, of any thread or
+    // program (a hit-test answer reaches only windows of this thread). Fully opaque.
+    constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
+    m_window.Reset(CreateWindowExW(kExStyle, kBalloonWindowClass, L"", WS_POPUP, 0, 0, 1, 1, m_character, nullptr,
+                                   CodeModule(), nullptr));
     if (!m_window) return false;
+    SetLayeredWindowAttributes(m_window.Get(), 0, 255, LWA_ALPHA);
     SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return true;
 }

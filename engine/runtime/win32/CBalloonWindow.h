@@ -2,7 +2,8 @@
 // The balloon of one character: a borderless pop-up of the character thread, owned by the
 // character window (so always above it) and topmost, shaped by a window region, placed above
 // or below the character's frame rectangle on the work area of the character's monitor, and
-// moved along with the character at every tick. Mouse input passes through it.
+// moved along with the character at every tick. Mouse input passes through it (layered and
+// transparent to the mouse).
 #include "Win32Api.h"
 
 #include "BalloonPlacement.h"

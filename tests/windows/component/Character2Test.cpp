@@ -125,6 +125,8 @@ TEST_F(Character2Test, SpeakShowsABalloonAboveTheCharacterUntilItsRequestComplet
     EXPECT_LE(balloonRect.bottom, heroRect.top + 1) << "above the character";
     EXPECT_NE(GetWindowLongW(balloon, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(GetWindow(balloon, GW_OWNER), WindowOf(hero.Get()));
+    const POINT inBody{(balloonRect.left + balloonRect.right) / 2, balloonRect.top + 10};
+    EXPECT_NE(WindowFromPoint(inBody), balloon) << "the mouse passes through the balloon";
     LONG cause = -1;
     ASSERT_EQ(hero->WaitForRequest(1, &cause), S_OK);
     EXPECT_EQ(cause, 0);
