@@ -13,6 +13,8 @@ class CBalloonArtist {
 public:
     // Measures the page; false when the font cannot be made.
     bool SetPage(BalloonKind kind, const BalloonStyle& style, const BalloonPage& page, UINT dpi);
+    // The same page measured again at another DPI.
+    bool Rescale(UINT dpi) { return SetPage(m_kind, m_style, m_page, dpi); }
     const BalloonGeometry& Geometry() const { return m_geometry; }
     // The shape in the coordinates of the placement's window rectangle.
     UniqueRegion Shape(const BalloonPlacement& placement) const;

@@ -97,19 +97,25 @@ void CBalloonWindow::Show(BalloonKind kind, const BalloonStyle& style, const Bal
                           UINT dpi) {
     if (!EnsureWindow() || !m_artist.SetPage(kind, style, page, dpi)) return;
     m_shown = true;
+    m_dpi = dpi;
     Place(frame, true);
     // Topmost again after showing: Wine may not keep the style of a window made topmost.
     SetWindowPos(m_window.Get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-void CBalloonWindow::Follow(const ScreenRect& frame) {
+void CBalloonWindow::Follow(const ScreenRect& frame, UINT dpi) {
     if (!m_shown || !m_window) return;
     if (!IsWindowVisible(m_character)) {
         if (IsWindowVisible(m_window.Get())) ShowWindow(m_window.Get(), SW_HIDE);
         return;
     }
-    // A still character costs no placement: only a moved frame asks for the work area again.
-    if (!(frame == m_frame)) Place(frame, false);
+    if (dpi != m_dpi && m_artist.Rescale(dpi)) {
+        m_dpi = dpi;
+        Place(frame, true);
+    } else if (!(frame == m_frame)) {
+        // A still character costs no placement: only a moved frame asks for the work area again.
+        Place(frame, false);
+    }
     if (!IsWindowVisible(m_window.Get())) ShowWindow(m_window.Get(), SW_SHOWNA);
 }
 

@@ -19,8 +19,9 @@ public:
 
     // On the character thread: shows the page beside the frame rectangle.
     void Show(BalloonKind kind, const BalloonStyle& style, const BalloonPage& page, const ScreenRect& frame, UINT dpi);
-    // Follows the frame rectangle; hidden while the character is.
-    void Follow(const ScreenRect& frame);
+    // Follows the frame rectangle, drawn anew at another DPI (a monitor of another scale);
+    // hidden while the character is.
+    void Follow(const ScreenRect& frame, UINT dpi);
     void Hide();
     bool IsShown() const { return m_shown; }
     HWND Handle() const { return m_window.Get(); }
@@ -36,6 +37,7 @@ private:
     BalloonPlacement m_placement;
     ScreenRect m_frame;  // the frame rectangle the balloon was last placed at
     bool m_shown = false;
+    UINT m_dpi = 96;
 };
 
 // The window class of balloons, registered on first use; unregistered for a module about to be

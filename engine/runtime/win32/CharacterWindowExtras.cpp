@@ -39,7 +39,8 @@ void CCharacterWindow::HideBalloon() {
     if (m_balloon) m_balloon->Hide();
 }
 
-// Every tick: a balloon shown goes where the character's frame rectangle is now.
+// Every tick: a balloon shown goes where the character's frame rectangle is now, at the
+// character's scale now.
 void CCharacterWindow::FollowBalloon() {
-    if (m_balloon && m_balloon->IsShown()) m_balloon->Follow(m_scene.Rect());
+    if (m_balloon && m_balloon->IsShown()) m_balloon->Follow(m_scene.Rect(), m_scene.Scale().Dpi());
 }
