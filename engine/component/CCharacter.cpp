@@ -1,5 +1,7 @@
 #include "CCharacter.h"
 
+#include "CBalloon.h"
+
 #include <mutex>
 #include <new>
 
@@ -35,7 +37,9 @@ void CCharacter::FinalRelease() {
 }
 
 void* CCharacter::FindInterface(REFIID iid) {
-    if (IsEqualIID(iid, IID_ICharacter) || IsEqualIID(iid, IID_IDispatch)) return static_cast<ICharacter*>(this);
+    if (IsEqualIID(iid, IID_ICharacter2) || IsEqualIID(iid, IID_ICharacter) || IsEqualIID(iid, IID_IDispatch)) {
+        return static_cast<ICharacter2*>(this);
+    }
     if (IsEqualIID(iid, IID_ISupportErrorInfo)) return static_cast<ISupportErrorInfo*>(this);
     if (IsEqualIID(iid, IID_IConnectionPointContainer)) return static_cast<IConnectionPointContainer*>(this);
     if (IsEqualIID(iid, IID_IProvideClassInfo) || IsEqualIID(iid, IID_IProvideClassInfo2)) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,17 +19,19 @@
 #include "Dispatch.h"
 #include "ExceptionGuard.h"
 #include "EventReceiver.h"
+#include "Request.h"
 #include "RequestCounter.h"
 #include "SupportErrorInfo.h"
 
+class CBalloon;
 class CCharacterThread;
 class CCharacterWindow;
 
 enum class InitResult { Success, AlreadyInitialized, NoFile, FileListFailure };
 
 class CCharacter final
-    : public com::ComObject<CCharacter, com::SupportErrorInfo<ICharacter>, IConnectionPointContainer,
-                            com::Dispatch<ICharacter>, IProvideClassInfo2, ICharacterInternal>,
+    : public com::ComObject<CCharacter, com::SupportErrorInfo<ICharacter, ICharacter2>, IConnectionPointContainer,
+                            com::Dispatch<ICharacter2>, IProvideClassInfo2, ICharacterInternal>,
       private INotificationTarget {
 public:
     CCharacter();
@@ -86,6 +89,12 @@ public:
     STDMETHODIMP get_sound(LONG* value) override;
     STDMETHODIMP put_sound(LONG value) override;
 
+    // ICharacter2 (CharacterBalloonMembers.cpp, CharacterStateMembers.cpp)
+    STDMETHODIMP get_Balloon(IBalloon** balloon) override;
+    STDMETHODIMP Think(BSTR text, LONG* requestId) override;
+    STDMETHODIMP get_IdleOn(LONG* value) override;
+    STDMETHODIMP put_IdleOn(LONG value) override;
+
     // IConnectionPointContainer
     STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) override;
     STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
@@ -130,6 +139,14 @@ private:
     // Hands a request array to the character thread and returns its new ID.
     int32_t SendRequest(UINT message, SAFEARRAY* array);
     bool WindowExists() const;
+    // Speak and Think with balloons on: a request with the text in the balloon's style.
+    HRESULT QueueBalloon(RequestKind kind, BSTR text, LONG* requestId);
+    // Show, Hide and DoIdle with their animation set: one pass in place.
+    HRESULT QueueStateRequest(RequestKind kind, const std::wstring& animation, LONG* requestId);
+    // Keeps the listed spelling of a state animation, or refuses an unknown one.
+    HRESULT SetStateAnimation(BSTR value, std::wstring& field);
+    // Idling on the character thread follows IdleOn and IdleAnimation.
+    void ApplyIdle();
     HWND WindowHandle() const;
     CCharacterWindow& Window();
     const CCharacterWindow& Window() const;
@@ -144,4 +161,9 @@ private:
     std::wstring m_characterName;
     std::wstring m_fileName;
     std::vector<std::wstring> m_animationNames;
+    com::ComPtr<CBalloon> m_balloon;  // made when a client first asks for it
+    std::wstring m_showAnimation, m_hideAnimation, m_idleAnimation;  // in the list's spelling
+    std::vector<std::wstring> m_idleNames;
+    bool m_idleOn = false;
+    std::minstd_rand m_idleChoice;
 };

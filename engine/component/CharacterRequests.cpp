@@ -94,17 +94,7 @@ STDMETHODIMP CCharacter::WaitForRequest(LONG requestId, LONG* cause) {
 
 // Accepted and done nothing with; out-values stay as the caller left them.
 STDMETHODIMP CCharacter::StopCommonAnimation(LONG) { return S_OK; }
-STDMETHODIMP CCharacter::Show(LONG*) { return S_OK; }
-STDMETHODIMP CCharacter::Hide(LONG*) { return S_OK; }
-STDMETHODIMP CCharacter::DoIdle(LONG*) { return S_OK; }
 STDMETHODIMP CCharacter::Interrupt(LONG) { return S_OK; }
 STDMETHODIMP CCharacter::Continue(LONG) { return S_OK; }
-STDMETHODIMP CCharacter::Speak(BSTR, LONG*) { return S_OK; }
-STDMETHODIMP CCharacter::get_ShowAnimation(BSTR*) { return S_OK; }
-STDMETHODIMP CCharacter::put_ShowAnimation(BSTR) { return S_OK; }
-STDMETHODIMP CCharacter::get_HideAnimation(BSTR*) { return S_OK; }
-STDMETHODIMP CCharacter::put_HideAnimation(BSTR) { return S_OK; }
-STDMETHODIMP CCharacter::get_IdleAnimation(BSTR*) { return S_OK; }
-STDMETHODIMP CCharacter::put_IdleAnimation(BSTR) { return S_OK; }
 STDMETHODIMP CCharacter::put_Width(LONG) { return S_OK; }
 STDMETHODIMP CCharacter::put_Height(LONG) { return S_OK; }

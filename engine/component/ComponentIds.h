@@ -10,9 +10,9 @@ constexpr const wchar_t* kCharacterSource = L"VimroGE.Character.1";
 constexpr const wchar_t* kGraphicFilesSource = L"VimroGE.GraphicFiles.1";
 constexpr const wchar_t* kGraphicFileSource = L"VimroGE.GraphicFile.1";
 
-// The type library "VimroGraphicEngine" 1.0.
+// The type library "VimroGraphicEngine" 1.1 (1.0 with ICharacter2 and IBalloon added).
 constexpr WORD kTypeLibraryMajor = 1;
-constexpr WORD kTypeLibraryMinor = 0;
+constexpr WORD kTypeLibraryMinor = 1;
 
 class CCharacter;
 

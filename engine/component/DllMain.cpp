@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "CBalloonWindow.h"
 #include "CharacterWindowClass.h"
 #include "ComponentIds.h"
 #include "EventReceiver.h"
@@ -61,11 +62,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 extern "C" HRESULT __stdcall DllCanUnloadNow() {
     return GuardedExport([] {
         if (com::ModuleLockCount() != 0) return S_FALSE;
-        // A window of the module's classes still runs its code: the module must stay. Both
-        // classes are tried, so that the one without windows is let go either way.
+        // A window of the module's classes still runs its code: the module must stay. Every
+        // class is tried, so that those without windows are let go either way.
         const bool receiversGone = UnregisterEventReceiverClass();
         const bool charactersGone = UnregisterCharacterWindowClass();
-        if (!receiversGone || !charactersGone) return S_FALSE;
+        const bool balloonsGone = UnregisterBalloonWindowClass();
+        if (!receiversGone || !charactersGone || !balloonsGone) return S_FALSE;
         com::ReleaseTypeInfoCache();
         return S_OK;
     });

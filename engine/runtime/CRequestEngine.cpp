@@ -54,12 +54,20 @@ bool CRequestEngine::LastFrameBallOrigin(const std::string& animationName, Point
 
 void CRequestEngine::Tick() {
     m_scene.FillBack();
-    if (!m_inProgress) {
+    if (m_idlePlaying && QueuedCount() != 0) EndIdle();  // a client's request ends idling at once
+    if (!m_inProgress && !m_idlePlaying) {
         if (m_queue.empty()) {
-            m_host.PresentIdle();
+            if (!StartIdleIfDue()) {
+                m_host.PresentIdle();
+                return;
+            }
+        } else if (!StartFront()) {
             return;
         }
-        if (!StartFront()) return;
+    }
+    if (m_balloon) {
+        TickBalloon();
+        return;
     }
     m_player.Step(m_host.TickCount());
     if (m_player.IsSoundPending()) {
@@ -67,12 +75,18 @@ void CRequestEngine::Tick() {
         m_player.ClearPendingSound();
     }
     m_scene.DrawCurrentFrame(m_player);
-    if (!m_player.IsRunning()) FinishCurrent();
+    if (!m_player.IsRunning()) {
+        if (m_idlePlaying) {
+            FinishIdle();
+        } else {
+            FinishCurrent();
+        }
+    }
     m_host.PresentBusy();
 }
 
 // Starts the front request; false when it completed at once because its animation is missing,
-// or was stopped while its partner was being hidden. Calls to the partner may handle messages
+// or was stopped while its partner was being hidden, and for a balloon, which has presented. Calls to the partner may handle messages
 // sent to this thread (a Stop or StopAll sent rather than posted among them), so no reference
 // into the queue is held across them.
 bool CRequestEngine::StartFront() {
@@ -92,6 +106,11 @@ bool CRequestEngine::StartFront() {
             placedByBall = true;
         }
     }
+    if (IsBalloonRequest(request)) {
+        StartBalloon(request);
+        m_host.PresentIdle();
+        return false;
+    }
     if (m_model.FindAnimation(request.animationName) == nullptr) {
         // Nothing is presented: the back surface keeps the picture on screen for a paint.
         m_scene.RestoreSavedToBack();
@@ -99,7 +118,13 @@ bool CRequestEngine::StartFront() {
         m_host.Notify(CRN_REQUESTCOMPLETE, request.id);
         return false;
     }
-    const bool playOnce = !request.isShift || placedByBall;
+    if (request.kind == RequestKind::Show) m_host.ShowWindowForRequest();
+    if (request.inPlace) {
+        const PointF position = m_player.Position();
+        request.destinationX = TruncateToInt32(position.x);
+        request.destinationY = TruncateToInt32(position.y);
+    }
+    const bool playOnce = !request.isShift || placedByBall || request.inPlace;
     if (!m_player.Prepare(request.animationName, static_cast<float>(request.destinationX),
                           static_cast<float>(request.destinationY), playOnce)) {
         m_scene.RestoreSavedToBack();
@@ -125,16 +150,20 @@ void CRequestEngine::FinishCurrent() {
         }
         finished.partner->SetVisible(true);
     }
+    if (finished.kind == RequestKind::Hide) m_host.HideWindowForRequest();
+    m_lastActivity = m_host.TickCount();
     m_host.Notify(CRN_REQUESTCOMPLETE, finished.id);
 }
 
 void CRequestEngine::Stop(int32_t requestId) {
     Request stopped;  // destroyed after the lock is let go
+    bool current = false;
     {
         std::lock_guard<std::mutex> guard(m_queueLock);
         if (m_queue.empty()) return;
         auto found = m_queue.begin();
         if (requestId == 0 || requestId == m_queue.front().id) {
+            current = m_inProgress;
             m_inProgress = false;
             m_player.StopRunning();
         } else {
@@ -144,6 +173,8 @@ void CRequestEngine::Stop(int32_t requestId) {
         stopped = std::move(*found);
         m_queue.erase(found);
     }
+    if (current) EndBalloon();  // a stopped balloon goes at once
+    m_lastActivity = m_host.TickCount();
     m_host.Notify(CRN_REQUESTCOMPLETE, stopped.id);
 }
 
@@ -156,4 +187,6 @@ void CRequestEngine::StopAll() {
     }
     m_inProgress = false;
     m_player.StopRunning();
+    EndBalloon();
+    m_lastActivity = m_host.TickCount();
 }

@@ -3,8 +3,13 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "CAnimationPlayer.h"
+#include "BalloonText.h"
 #include "CCharacterScene.h"
 #include "Request.h"
 
@@ -22,7 +27,17 @@ public:
     // Puts the scene on screen: after a tick with a request in progress, or in an idle tick.
     virtual void PresentBusy() = 0;
     virtual void PresentIdle() = 0;
+    // Show and Hide requests: the window shown without taking the focus, or hidden.
+    virtual void ShowWindowForRequest() {}
+    virtual void HideWindowForRequest() {}
+    // Speak and Think: one page of the balloon, shown until the next page or HideBalloon.
+    virtual void ShowBalloon(BalloonKind /*kind*/, const BalloonStyle& /*style*/, const BalloonPage& /*page*/) {}
+    virtual void HideBalloon() {}
 };
+
+// Idling: with nothing queued for the delay, one of the names (chosen at random each time)
+// plays once where the character stands, without request events.
+constexpr uint32_t kIdleDelayMs = 5000;
 
 class CRequestEngine {
 public:
@@ -35,6 +50,10 @@ public:
     void StopAll();
     // One tick of the character's timer.
     void Tick();
+    // Idling on with these animations (narrow names of the model), or off with none; the
+    // delay counts from now.
+    void SetIdle(std::vector<std::string> names, uint32_t delayMs = kIdleDelayMs, uint32_t seed = 1);
+    bool IsIdling() const { return m_idlePlaying; }
 
     // Thread-safe: whether a request of that ID is queued (the client's thread asks).
     bool IsQueued(int32_t requestId) const;
@@ -47,6 +66,22 @@ private:
     Request PopFront();
     bool IsFrontRequest(int32_t requestId) const;
     bool LastFrameBallOrigin(const std::string& animationName, PointF& origin) const;
+    // Speak and Think (RequestEngineExtras.cpp).
+    void StartBalloon(const Request& request);
+    void TickBalloon();
+    void EndBalloon();
+    // Idling (RequestEngineExtras.cpp).
+    bool StartIdleIfDue();
+    void EndIdle();
+    void FinishIdle();
+
+    struct BalloonRun {
+        BalloonKind kind = BalloonKind::Speech;
+        BalloonStyle style;
+        std::vector<BalloonPage> pages;
+        size_t page = 0;
+        uint32_t pageStart = 0;
+    };
 
     const CCharacterModel& m_model;
     CAnimationPlayer& m_player;
@@ -55,4 +90,10 @@ private:
     mutable std::mutex m_queueLock;  // guards m_queue against IsQueued from the client's thread
     std::deque<Request> m_queue;
     bool m_inProgress = false;
+    std::optional<BalloonRun> m_balloon;  // while a Speak or Think request is in progress
+    std::vector<std::string> m_idleNames;
+    uint32_t m_idleDelay = kIdleDelayMs;
+    uint32_t m_lastActivity = 0;
+    bool m_idlePlaying = false;
+    std::minstd_rand m_random;
 };

@@ -4,12 +4,23 @@
 #include <memory>
 #include <string>
 
+#include "BalloonStyle.h"
+
 // What the request engine does to the partner character of a common animation.
 class IRequestPartner {
 public:
     virtual ~IRequestPartner() = default;
     virtual void SetVisible(bool visible) = 0;
     virtual void SetPosition(int32_t x, int32_t y) = 0;
+};
+
+// Play and PlayCommonAnimation make Play requests; the others come with ICharacter2.
+enum class RequestKind : uint8_t {
+    Play,
+    Show,    // shows the window without the focus, then plays its animation in place
+    Hide,    // plays its animation in place, then hides the window
+    Speak,   // a speech balloon with the text for its reading time; no animation
+    Think,   // the same in a thought balloon
 };
 
 struct Request {
@@ -20,4 +31,13 @@ struct Request {
     bool isShift = false;  // travel to the destination; otherwise one pass in place
     // Set for a common animation; the request holds its own reference until it ends.
     std::shared_ptr<IRequestPartner> partner;
+    RequestKind kind = RequestKind::Play;
+    // One pass where the character stands when the request starts (Show, Hide, DoIdle).
+    bool inPlace = false;
+    std::u16string text;  // Speak and Think
+    BalloonStyle balloon;
 };
+
+inline bool IsBalloonRequest(const Request& request) {
+    return request.kind == RequestKind::Speak || request.kind == RequestKind::Think;
+}

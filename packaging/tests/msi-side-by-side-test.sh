@@ -150,8 +150,8 @@ if [ $user_views = apart ]; then
   expect_value 64 "$classes\\CLSID\\$engine_clsid\\InprocServer32" 'Programs\VimroGE\VimroGE.dll' "the 64-bit engine's class"
   expect_value 32 "$classes\\CLSID\\$engine_clsid\\InprocServer32" 'Programs\VimroGE (x86)\VimroGE.dll' "the 32-bit engine's class"
 fi
-expect_value 64 "$classes\\Typelib\\$typelib\\1.0\\0\\win64" 'Programs\VimroGE\VimroGE.dll' "the 64-bit type library"
-expect_value 64 "$classes\\Typelib\\$typelib\\1.0\\0\\win32" 'Programs\VimroGE (x86)\VimroGE.dll' "the 32-bit type library"
+expect_value 64 "$classes\\Typelib\\$typelib\\1.1\\0\\win64" 'Programs\VimroGE\VimroGE.dll' "the 64-bit type library"
+expect_value 64 "$classes\\Typelib\\$typelib\\1.1\\0\\win32" 'Programs\VimroGE (x86)\VimroGE.dll' "the 32-bit type library"
 expect_value 64 "$classes\\VimroGE.GraphicEngine\\CLSID" "$engine_clsid" "the ProgID"
 expect_value 64 "$classes\\.rux" VimroGE.CharacterFile.win64 "the .rux default program"
 for progid in VimroGE.CharacterFile.win64 VimroGE.CharacterFile.win32; do
@@ -169,11 +169,11 @@ remove remove32 "$msi32"
 [ ! -e "$folder32" ] || fail "the 32-bit folder is still there"
 [ -f "$folder64/VimroGE.dll" ] || fail "the 64-bit engine went with the 32-bit package"
 expect_value 64 "$classes\\VimroGE.GraphicEngine\\CLSID" "$engine_clsid" "the ProgID after removing the 32-bit package"
-expect_value 64 "$classes\\Typelib\\$typelib\\1.0" "VimroGE" "the type library after removing the 32-bit package"
+expect_value 64 "$classes\\Typelib\\$typelib\\1.1" "VimroGE" "the type library after removing the 32-bit package"
 [ $user_views = shared ] ||
   expect_value 64 "$classes\\CLSID\\$engine_clsid\\InprocServer32" 'Programs\VimroGE\VimroGE.dll' "the 64-bit class after removing the 32-bit package"
 expect_value 64 "$classes\\.rux" VimroGE.CharacterFile.win64 "the .rux default program after removing the 32-bit package"
-[ -z "$(query 64 "$classes\\Typelib\\$typelib\\1.0\\0\\win32")" ] || fail "the 32-bit type library entry stayed"
+[ -z "$(query 64 "$classes\\Typelib\\$typelib\\1.1\\0\\win32")" ] || fail "the 32-bit type library entry stayed"
 step "removing the 64-bit package too leaves the registry as it was"
 remove remove64 "$next64"
 export_key HKCU user-after
@@ -191,7 +191,7 @@ remove machine-remove64 "$msi64" ALLUSERS=1
 expect_value 32 "HKLM\\Software\\Classes\\CLSID\\$engine_clsid\\InprocServer32" 'Program Files (x86)\VimroGE\VimroGE.dll' \
   "the 32-bit class after removing the 64-bit package"
 expect_value 32 "HKLM\\Software\\Classes\\VimroGE.GraphicEngine\\CLSID" "$engine_clsid" "the ProgID after removing the 64-bit package"
-expect_value 32 "HKLM\\Software\\Classes\\Typelib\\$typelib\\1.0\\0\\win32" 'Program Files (x86)\VimroGE\VimroGE.dll' \
+expect_value 32 "HKLM\\Software\\Classes\\Typelib\\$typelib\\1.1\\0\\win32" 'Program Files (x86)\VimroGE\VimroGE.dll' \
   "the 32-bit type library after removing the 64-bit package"
 run gone64.log cscript //nologo "$(winpath "$client")" removed
 grep -q 'ALL CHECKS PASSED' "$work/gone64.log" || fail "a 64-bit client still creates the removed 64-bit engine"

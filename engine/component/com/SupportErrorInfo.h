@@ -1,14 +1,14 @@
 #pragma once
-// ISupportErrorInfo for an object that reports errors on one interface only.
+// ISupportErrorInfo for an object that reports errors on the interfaces listed only.
 #include "PlatformHeaders.h"
 
 namespace com {
 
-template <class Interface>
+template <class... Interfaces>
 class SupportErrorInfo : public ISupportErrorInfo {
 public:
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override {
-        return IsEqualIID(iid, __uuidof(Interface)) ? S_OK : S_FALSE;
+        return (IsEqualIID(iid, __uuidof(Interfaces)) || ...) ? S_OK : S_FALSE;
     }
 };
 

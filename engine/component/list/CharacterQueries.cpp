@@ -1,5 +1,7 @@
 #include "CharacterQueries.h"
 
+#include <algorithm>
+
 #include "CCharacterModel.h"
 #include "FrameRectangle.h"
 #include "IntegerConversion.h"
@@ -26,6 +28,24 @@ std::optional<std::wstring> FindListedName(const std::vector<std::wstring>& list
         if (EqualsIgnoringAsciiCase<wchar_t>(listed, name)) return listed;
     }
     return std::nullopt;
+}
+
+std::optional<std::vector<std::wstring>> FindListedNames(const std::vector<std::wstring>& list,
+                                                         std::wstring_view commaSeparated) {
+    std::vector<std::wstring> names;
+    if (commaSeparated.empty()) return names;
+    size_t start = 0;
+    while (true) {
+        const size_t comma = std::min(commaSeparated.find(L',', start), commaSeparated.size());
+        std::wstring_view name = commaSeparated.substr(start, comma - start);
+        while (!name.empty() && name.front() == L' ') name.remove_prefix(1);
+        while (!name.empty() && name.back() == L' ') name.remove_suffix(1);
+        const std::optional<std::wstring> listed = name.empty() ? std::nullopt : FindListedName(list, name);
+        if (!listed) return std::nullopt;
+        names.push_back(*listed);
+        if (comma == commaSeparated.size()) return names;
+        start = comma + 1;
+    }
 }
 
 QueryOutcome AskForPosition(const CCharacterModel& model, PointF position, const std::string& animationName,

@@ -17,6 +17,11 @@ std::optional<std::string> FindListedName(const std::vector<std::string>& list, 
 // The same for the wide names the component interface carries.
 std::optional<std::wstring> FindListedName(const std::vector<std::wstring>& list, std::wstring_view name);
 
+// Each name of a comma-separated list (spaces around a name ignored) in the list's spelling;
+// none when any of them is empty or not listed. Empty text gives no name.
+std::optional<std::vector<std::wstring>> FindListedNames(const std::vector<std::wstring>& list,
+                                                         std::wstring_view commaSeparated);
+
 enum class QueryOutcome { Found, AnimationNotFound, CharacterNotFound };
 
 struct QueryPoint {

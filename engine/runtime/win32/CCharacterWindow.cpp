@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "CBalloonWindow.h"
 #include "CharacterMessages.h"
 #include "CharacterWindowClass.h"
 #include "CodeModule.h"
@@ -30,11 +31,6 @@ CCharacterWindow::CCharacterWindow(ICharacterOwner& owner)
     : m_owner(owner),
       m_engine(m_model, m_player, m_scene, *this),
       m_presenter(m_scene, m_player, owner.LayeredAttributes()) {}
-
-CCharacterWindow::~CCharacterWindow() {
-    // A window that outlived its thread must not reach this object any more.
-    if (const HWND window = Handle()) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-}
 
 bool CCharacterWindow::Create(HWND ownerWindow) {
     if (!RegisterCharacterWindowClass(&Procedure)) return false;
@@ -170,6 +166,7 @@ LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_CLOSE:
         return 0;  // a character cannot be closed by the user
     case WM_DESTROY:
+        m_balloon.reset();
         PostMessageA(window, WM_QUIT, 0, 0);
         return 0;
     default: {
@@ -331,6 +328,12 @@ void CCharacterWindow::PlaySound(const std::string& soundName) {
     m_owner.PlaySoundFile(SoundFilePath(m_owner.StartDirectory(), soundName));
 }
 
-void CCharacterWindow::PresentBusy() { m_presenter.PresentBusy(Handle()); }
+void CCharacterWindow::PresentBusy() {
+    m_presenter.PresentBusy(Handle());
+    FollowBalloon();
+}
 
-void CCharacterWindow::PresentIdle() { m_presenter.PresentIdle(Handle()); }
+void CCharacterWindow::PresentIdle() {
+    m_presenter.PresentIdle(Handle());
+    FollowBalloon();
+}

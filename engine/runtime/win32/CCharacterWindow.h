@@ -8,8 +8,10 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CAnimationPlayer.h"
 #include "CCharacterModel.h"
@@ -18,6 +20,7 @@
 #include "CRequestEngine.h"
 #include "DpiPolicy.h"
 
+class CBalloonWindow;
 class ICharacterOwner;
 
 // Runs a function on the character thread (sent, so the caller waits); lParam is the key under
@@ -57,6 +60,12 @@ public:
     void SetVisible(bool visible);
 
     bool IsRequestQueued(int32_t requestId) const { return m_engine.IsQueued(requestId); }
+    // From the client's thread (CharacterWindowExtras.cpp): queues a request made by the
+    // character object itself, and turns idling on with these animations or off with none.
+    void AppendRequest(Request request);
+    void SetIdle(std::vector<std::string> names);
+    // The balloon window while one was ever shown; none otherwise (tests).
+    HWND BalloonHandle() const { return m_balloonHandle.load(); }
     // How often a tick has put the picture on screen (diagnostics and tests).
     unsigned PresentCount() const { return m_presenter.PresentCount(); }
     bool IsActive() const { return m_active.load(); }
@@ -110,6 +119,11 @@ private:
     void PlaySound(const std::string& soundName) override;
     void PresentBusy() override;
     void PresentIdle() override;
+    void ShowWindowForRequest() override;
+    void HideWindowForRequest() override;
+    void ShowBalloon(BalloonKind kind, const BalloonStyle& style, const BalloonPage& page) override;
+    void HideBalloon() override;
+    void FollowBalloon();
 
     ICharacterOwner& m_owner;
     std::atomic<HWND> m_window{nullptr};
@@ -124,4 +138,6 @@ private:
     std::atomic<HWND> m_zOrder{reinterpret_cast<HWND>(1)};
     std::atomic<bool> m_active{false};
     std::atomic<bool> m_soundOn{true};
+    std::unique_ptr<CBalloonWindow> m_balloon;  // made by the first balloon shown
+    std::atomic<HWND> m_balloonHandle{nullptr};
 };

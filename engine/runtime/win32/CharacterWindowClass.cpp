@@ -44,3 +44,13 @@ bool RegisterModuleClass(const WNDCLASSEXA& windowClass) {
     if (existing.lpfnWndProc == windowClass.lpfnWndProc) return true;
     return UnregisterClassA(windowClass.lpszClassName, windowClass.hInstance) && RegisterClassExA(&windowClass) != 0;
 }
+
+bool RegisterModuleClass(const WNDCLASSEXW& windowClass) {
+    if (RegisterClassExW(&windowClass) != 0) return true;
+    if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &existing)) return false;
+    if (existing.lpfnWndProc == windowClass.lpfnWndProc) return true;
+    return UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance) && RegisterClassExW(&windowClass) != 0;
+}

@@ -12,3 +12,5 @@ bool UnregisterCharacterWindowClass();
 // RegisterClassExA, where a class of that name and instance registered with the same
 // procedure (by this module before an unload that bypassed DllCanUnloadNow) also counts.
 bool RegisterModuleClass(const WNDCLASSEXA& windowClass);
+// The same for a class registered with wide strings.
+bool RegisterModuleClass(const WNDCLASSEXW& windowClass);

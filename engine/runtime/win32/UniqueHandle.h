@@ -56,6 +56,21 @@ struct BitmapTraits {
     static void Close(Handle handle) { DeleteObject(handle); }
 };
 
+// Fonts, brushes and pens: DeleteObject, like regions and bitmaps.
+template <class GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle handle) { DeleteObject(handle); }
+};
+
+// A memory drawing context from CreateCompatibleDC.
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle handle) { DeleteDC(handle); }
+};
+
 struct MenuTraits {
     using Handle = HMENU;
     static Handle Empty() { return nullptr; }
@@ -90,6 +105,9 @@ struct BstrTraits {
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueRegion = UniqueHandle<RegionTraits>;
 using UniqueBitmap = UniqueHandle<BitmapTraits>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;

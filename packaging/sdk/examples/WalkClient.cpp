@@ -1,6 +1,6 @@
 // A minimal early-bound client of VimroGE.dll: creates the engine, loads an installed
 // character, connects a sink to its events, walks it 120 pixels to the right, waits for the
-// walk to end and unloads it.
+// walk to end, says so in a speech balloon (ICharacter2, type library 1.1) and unloads it.
 //   walk_client [character]       (default: Pip, the sample character of the package)
 // The engine must be registered (register.cmd) and the character installed
 // (cscript install-character.vbs samples). Builds with CMakeLists.txt beside this file.
@@ -127,6 +127,23 @@ std::wstring Widened(const char* text) {
     return wide;
 }
 
+// The second version of the character interface: balloons are off until a client turns them
+// on, and Speak is then a request like Play.
+void SayWhereItStands(ICharacter* character, LONG x) {
+    ComPtr<ICharacter2> character2;
+    ComPtr<IBalloon> balloon;
+    if (FAILED(character->QueryInterface(IID_ICharacter2, &character2)) ||
+        FAILED(character2->get_Balloon(&balloon)) || FAILED(balloon->put_Enabled(1))) {
+        std::printf("no balloons: an engine older than type library 1.1\n");
+        return;
+    }
+    const Bstr text((L"I walked to x " + std::to_wstring(x) + L".").c_str());
+    LONG request = 0, cause = 1;
+    character2->Speak(text.Get(), &request);
+    character2->WaitForRequest(request, &cause);
+    std::printf("speak %ld %s\n", request, cause == 0 ? "completed" : "timed out");
+}
+
 int WalkCharacter(const std::wstring& characterName) {
     ComPtr<IGraphicEngine> engine;
     HRESULT result = CoCreateInstance(CLSID_GraphicEngine, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphicEngine,
@@ -153,6 +170,7 @@ int WalkCharacter(const std::wstring& characterName) {
         character->Play(walk.Get(), 420, 500, 1, &request);  // 1: travel to the destination
         character->WaitForRequest(request, &cause);          // events arrive while it waits
         character->get_X(&x);
+        SayWhereItStands(character.Get(), x);
     }
     std::printf("request %ld %s at x %ld; the sink %s its completion\n", request,
                 cause == 0 ? "completed" : "timed out", x, printer.HasCompleted(request) ? "saw" : "missed");

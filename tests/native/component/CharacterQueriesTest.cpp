@@ -31,6 +31,18 @@ TEST(CharacterQueries, ListedNamesMatchWithoutCaseAndKeepTheirSpelling) {
     EXPECT_FALSE(FindListedName({}, "Stand"));
 }
 
+TEST(CharacterQueries, CommaSeparatedNamesAreEachLookedUp) {
+    const std::vector<std::wstring> list = {L"Blink", L"Yawn", L"Look Around"};
+    using Names = std::vector<std::wstring>;
+    EXPECT_EQ(FindListedNames(list, L"blink, YAWN ,look around"), (Names{L"Blink", L"Yawn", L"Look Around"}));
+    EXPECT_EQ(FindListedNames(list, L"Yawn"), (Names{L"Yawn"}));
+    EXPECT_EQ(FindListedNames(list, L""), Names{}) << "empty clears";
+    EXPECT_FALSE(FindListedNames(list, L"Blink,Sneeze")) << "one unknown name refuses all";
+    EXPECT_FALSE(FindListedNames(list, L"Blink,,Yawn"));
+    EXPECT_FALSE(FindListedNames(list, L"Blink,"));
+    EXPECT_FALSE(FindListedNames(list, L" "));
+}
+
 TEST(CharacterQueries, WideListedNamesFoldOnlyTheLettersAToZ) {
     const std::vector<std::wstring> list = {L"Stand", L"\u00c4rger", L"Wave"};
     EXPECT_EQ(FindListedName(list, L"wAVE"), L"Wave");

@@ -70,10 +70,12 @@ TEST_F(CharacterTest, MembersThatDoNothingLeaveTheirValues) {
     EXPECT_EQ(hero->StopCommonAnimation(1), S_OK);
     EXPECT_EQ(hero->Interrupt(1), S_OK);
     EXPECT_EQ(hero->Continue(1), S_OK);
-    BSTR untouched = reinterpret_cast<BSTR>(0x10);
-    EXPECT_EQ(hero->get_ShowAnimation(&untouched), S_OK);
-    EXPECT_EQ(hero->get_IdleAnimation(&untouched), S_OK);
-    EXPECT_EQ(untouched, reinterpret_cast<BSTR>(0x10));
+    // The state animations read back as set: empty until a client sets one.
+    com::Bstr showAnimation, idleAnimation;
+    EXPECT_EQ(hero->get_ShowAnimation(showAnimation.Put()), S_OK);
+    EXPECT_EQ(hero->get_IdleAnimation(idleAnimation.Put()), S_OK);
+    EXPECT_EQ(showAnimation.Text(), L"");
+    EXPECT_EQ(idleAnimation.Text(), L"");
     LONG width = 0;
     EXPECT_EQ(hero->put_Width(5), S_OK);
     EXPECT_EQ(hero->get_Width(&width), S_OK);

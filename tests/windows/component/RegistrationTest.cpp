@@ -91,6 +91,9 @@ TEST(Registration, TypeLibraryIsRegisteredUnderItsGuidAndDescribesTheInterfaces)
         const wchar_t* help;
     };
     const Described described[] = {{&IID_ICharacter, L"ICharacter", L"ICharacter Interface"},
+                                   {&IID_ICharacter2, L"ICharacter2", L"ICharacter2 Interface"},
+                                   {&IID_IBalloon, L"IBalloon", L"IBalloon Interface"},
+                                   {&CLSID_Balloon, L"Balloon", L"Balloon Class"},
                                    {&IID_IGraphicEngine, L"IGraphicEngine", L"IGraphicEngine Interface"},
                                    {&IID_IGraphicFiles, L"IGraphicFiles", L"IGraphicFiles Interface"},
                                    {&IID_IGraphicFile, L"IGraphicFile", L"IGraphicFile Interface"},
@@ -107,13 +110,33 @@ TEST(Registration, TypeLibraryIsRegisteredUnderItsGuidAndDescribesTheInterfaces)
     }
 }
 
+TEST(Registration, TypeLibraryIsVersionOneOneAndServesClientsOfOneZero) {
+    com::ComPtr<ITypeLib> library;
+    ASSERT_EQ(LoadRegTypeLib(LIBID_VimroGraphicEngine, 1, 1, LOCALE_USER_DEFAULT, library.Put()), S_OK);
+    TLIBATTR* attributes = nullptr;
+    ASSERT_EQ(library->GetLibAttr(&attributes), S_OK);
+    EXPECT_EQ(attributes->wMajorVerNum, 1);
+    EXPECT_EQ(attributes->wMinorVerNum, 1);
+    library->ReleaseTLibAttr(attributes);
+    // The new interfaces are registered for marshalling like the old ones.
+    for (const GUID* iid : {&IID_ICharacter, &IID_ICharacter2, &IID_IBalloon}) {
+        const std::wstring key = L"Interface\\" + com::GuidText(*iid);
+        EXPECT_EQ(ReadText(key + L"\\TypeLib", L"Version"), L"1.1") << com::GuidText(*iid).c_str();
+    }
+}
+
 TEST(Registration, CharacterClassHasItsEventsAsDefaultSource) {
     com::ComPtr<ITypeLib> library;
     ASSERT_EQ(LoadRegTypeLib(LIBID_VimroGraphicEngine, 1, 0, LOCALE_USER_DEFAULT, library.Put()), S_OK);
     com::ComPtr<ITypeInfo> coclass;
     ASSERT_EQ(library->GetTypeInfoOfGuid(CLSID_character, coclass.Put()), S_OK);
     bool defaultInterface = false, defaultSource = false;
-    for (UINT i = 0; i < 2; ++i) {
+    TYPEATTR* classAttributes = nullptr;
+    ASSERT_EQ(coclass->GetTypeAttr(&classAttributes), S_OK);
+    const UINT implementedCount = classAttributes->cImplTypes;
+    coclass->ReleaseTypeAttr(classAttributes);
+    EXPECT_EQ(implementedCount, 3u) << "ICharacter2, ICharacter and the events";
+    for (UINT i = 0; i < implementedCount; ++i) {
         INT flags = 0;
         HREFTYPE reference = 0;
         com::ComPtr<ITypeInfo> implemented;
@@ -123,7 +146,7 @@ TEST(Registration, CharacterClassHasItsEventsAsDefaultSource) {
         TYPEATTR* attributes = nullptr;
         implemented->GetTypeAttr(&attributes);
         if (flags == (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) defaultSource = IsEqualGUID(attributes->guid, DIID__ICharacterEvents);
-        if (flags == IMPLTYPEFLAG_FDEFAULT) defaultInterface = IsEqualGUID(attributes->guid, IID_ICharacter);
+        if (flags == IMPLTYPEFLAG_FDEFAULT) defaultInterface = IsEqualGUID(attributes->guid, IID_ICharacter2);
         implemented->ReleaseTypeAttr(attributes);
     }
     EXPECT_TRUE(defaultInterface);

@@ -75,10 +75,11 @@ TEST_F(UserRegistration, WritesTheClassesAndTheTypeLibraryBelowTheUsersClasses) 
     const std::wstring server = kUserClasses + EngineClassKey() + L"\\InprocServer32";
     EXPECT_EQ(_wcsicmp(ReadText(HKEY_CURRENT_USER, server).c_str(), ServerPath().c_str()), 0);
     EXPECT_EQ(ReadText(HKEY_CURRENT_USER, server, L"ThreadingModel"), L"Apartment");
-    const std::wstring library = kUserClasses + TypeLibraryKey() + L"\\1.0\\0\\" + PlatformName();
+    const std::wstring library = kUserClasses + TypeLibraryKey() + L"\\1.1\\0\\" + PlatformName();
     EXPECT_EQ(_wcsicmp(ReadText(HKEY_CURRENT_USER, library).c_str(), ServerPath().c_str()), 0);
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"Interface\\" + com::GuidText(IID_ICharacter)))
         << "the interfaces are registered for marshaling with the library";
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"Interface\\" + com::GuidText(IID_ICharacter2)));
 }
 
 TEST_F(UserRegistration, LetterCaseOfTheCommandLineDoesNotMatter) {
