@@ -3,8 +3,6 @@
 #include "EditorResources.h"
 #include "FieldText.h"
 #include "KeyboardState.h"
-#include "Placeholder.h"
-#include "WindowDpi.h"
 
 CAnimationDialog::CAnimationDialog(const CCharacterModel& character)
     : CModalDialog(IDD_ANIMATION), m_frameWindow(character, *this) {
@@ -18,10 +16,7 @@ CAnimationDialog::CAnimationDialog(const CCharacterModel& character)
 }
 
 bool CAnimationDialog::OnInitDialog() {
-    m_frameWindow.Create(m_reserved, Handle(), IDC_FRAME_PLACEHOLDER);
-    m_reserved = TakePlaceholder(Handle(), IDC_FRAME_PLACEHOLDER);
-    m_frameWindow.MoveTo(m_reserved);
-    m_dpi = WindowDpi(Handle());
+    m_reserved.Take(Handle(), IDC_FRAME_PLACEHOLDER, m_frameWindow);
     m_frameWindow.Editor().SetAnimation(m_input);
     m_frameWindow.Refresh();
     PushFields();
@@ -30,28 +25,7 @@ bool CAnimationDialog::OnInitDialog() {
 }
 
 bool CAnimationDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    switch (message) {
-        case WM_SIZE:
-            m_reserved = GrownToClient(m_reserved, LOWORD(lParam), HIWORD(lParam));
-            m_frameWindow.MoveTo(m_reserved);
-            result = 0;
-            return true;
-        case WM_DPICHANGED:
-            // The dialog manager applies the suggested rectangle and scales the template.
-            m_reserved = ReservedAtDpi(m_reserved, m_dpi, LOWORD(wParam));
-            m_dpi = LOWORD(wParam);
-            PostMessageA(Handle(), kPlaceReservedMessage, 0, 0);
-            return false;
-        case kPlaceReservedMessage: {
-            RECT client{};
-            GetClientRect(Handle(), &client);
-            m_reserved = GrownToClient(m_reserved, client.right, client.bottom);
-            m_frameWindow.MoveTo(m_reserved);
-            return true;
-        }
-        default:
-            return false;
-    }
+    return m_reserved.OnMessage(message, wParam, lParam, result);
 }
 
 bool CAnimationDialog::OnShortcut(const MSG& message) {

@@ -7,6 +7,7 @@
 #include "CAnimation.h"
 #include "CFrameEditWnd.h"
 #include "CModalDialog.h"
+#include "CReservedArea.h"
 #include "FrameFieldsOwner.h"
 
 class CCharacterModel;
@@ -34,8 +35,7 @@ private:
 
     CAnimation m_input;
     CFrameEditWnd m_frameWindow;
-    RECT m_reserved{0, 0, 0, 0};
-    UINT m_dpi = 96;  // the reserved area's
+    CReservedArea m_reserved;
     std::string m_animationName;
     std::string m_shiftX;
     std::string m_shiftY;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CModalDialog.h"
+#include "CReservedArea.h"
 #include "CPreviewWnd.h"
 
 class CCharacterModel;
@@ -18,6 +19,5 @@ protected:
 
 private:
     CPreviewWnd m_previewWindow;
-    RECT m_reserved{0, 0, 0, 0};
-    UINT m_dpi = 96;  // the reserved area's
+    CReservedArea m_reserved;
 };
