@@ -54,10 +54,11 @@ TEST(RecoveryCopies, ACopyBesideTheFileOrInTheEditorsFolderIsListedUntilForgotte
     EXPECT_EQ(CCharacterModel(beside->copy), rich);
     const auto untitled = list.Keep(rich, std::nullopt, "7");
     ASSERT_TRUE(untitled);
-    EXPECT_EQ(untitled->copy, data + "/Untitled-7.rux.recovery");
+    EXPECT_EQ(std::filesystem::path(untitled->copy), std::filesystem::path(data) / "Untitled-7.rux.recovery");
     const auto unwritable = list.Keep(rich, folder + "/no such folder/cat.rux", "8");
     ASSERT_TRUE(unwritable);
-    EXPECT_EQ(unwritable->copy, data + "/Untitled-8.rux.recovery") << "the folder cannot be written";
+    EXPECT_EQ(std::filesystem::path(unwritable->copy), std::filesystem::path(data) / "Untitled-8.rux.recovery")
+        << "the folder cannot be written";
     EXPECT_EQ(unwritable->document, folder + "/no such folder/cat.rux");
     list.Keep(rich, document, "9");
     EXPECT_EQ(list.Pending(), (std::vector<RecoveryEntry>{*untitled, *unwritable, *beside})) << "each copy once";

@@ -21,7 +21,8 @@ run() {
   shift
   local native_args=("${@//@OUT/$work/native/$name}") windows_args=("${@//@OUT/$work/windows/$name}")
   "$native" "${native_args[@]}" >/dev/null || { echo "FAIL: native ruxtool $*"; failures=$((failures + 1)); return; }
-  "$wine_run" "$exe" "${windows_args[@]}" >/dev/null || { echo "FAIL: ruxtool.exe $*"; failures=$((failures + 1)); return; }
+  local said
+  said=$("$wine_run" "$exe" "${windows_args[@]}" 2>&1) || { echo "FAIL: ruxtool.exe $*: $said"; failures=$((failures + 1)); return; }
   if cmp -s "$work/native/$name" "$work/windows/$name"; then
     echo "same: $name ($*)"
   else
