@@ -72,7 +72,11 @@ LRESULT CALLBACK CBalloonWindow::Procedure(HWND window, UINT message, WPARAM wPa
         const auto* self = reinterpret_cast<const CBalloonWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         PAINTSTRUCT paint{};
         const HDC dc = BeginPaint(window, &paint);
-        if (self != nullptr && dc != nullptr) self->m_artist.Paint(dc, self->m_placement);
+        // Nothing may unwind into the system's message dispatch; the paint still ends.
+        try {
+            if (self != nullptr && dc != nullptr) self->m_artist.Paint(dc, self->m_placement);
+        } catch (...) {
+        }
         EndPaint(window, &paint);
         return 0;
     }
