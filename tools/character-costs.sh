@@ -34,7 +34,10 @@ echo "# $seconds s per phase; CPU in ms over the phase; anonymous memory in MB"
 echo "# phase client_ms wineserver_ms xvfb_ms all_percent_of_one_core"
 while read -r word name; do
   name=${name%$'\r'}
-  [ -n "$client" ] || client=$(pgrep -n -f 'character_costs\.exe' || true)
+  if [ -z "$client" ]; then
+    client=$(pgrep -n -f 'character_costs\.exe' || true)
+    echo "# client process $client: $(tr '\0' ' ' <"/proc/$client/cmdline")"
+  fi
   case $word in
   MEMORY)
     awk -v n="$name" -v kb="$(anon_kb "$client")" 'BEGIN { printf "memory %s characters: %.1f MB\n", n, kb / 1024 }' ;;

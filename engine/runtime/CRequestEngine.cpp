@@ -12,7 +12,7 @@ const char* const kBallOrigin = "ball";
 
 CRequestEngine::CRequestEngine(const CCharacterModel& model, CAnimationPlayer& player, CCharacterScene& scene,
                                IRequestHost& host)
-    : m_model(model), m_player(player), m_scene(scene), m_host(host) {}
+    : m_model(&model), m_player(player), m_scene(scene), m_host(host) {}
 
 void CRequestEngine::Append(Request request) {
     std::lock_guard<std::mutex> guard(m_queueLock);
@@ -44,7 +44,7 @@ size_t CRequestEngine::QueuedCount() const {
 }
 
 bool CRequestEngine::LastFrameBallOrigin(const std::string& animationName, PointF& origin) const {
-    const CAnimation* animation = m_model.FindAnimation(animationName);
+    const CAnimation* animation = m_model->FindAnimation(animationName);
     if (animation == nullptr || animation->frames.empty()) return false;
     const PointF* ball = animation->frames.back().FindOrigin(kBallOrigin);
     if (ball == nullptr) return false;
@@ -111,7 +111,7 @@ bool CRequestEngine::StartFront() {
         m_host.PresentIdle();
         return false;
     }
-    if (m_model.FindAnimation(request.animationName) == nullptr) {
+    if (m_model->FindAnimation(request.animationName) == nullptr) {
         // Nothing is presented: the back surface keeps the picture on screen for a paint.
         m_scene.RestoreSavedToBack();
         const Request dropped = PopFront();

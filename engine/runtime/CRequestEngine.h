@@ -43,6 +43,9 @@ class CRequestEngine {
 public:
     CRequestEngine(const CCharacterModel& model, CAnimationPlayer& player, CCharacterScene& scene, IRequestHost& host);
 
+    // The model whose animations the requests name from now on; the caller keeps it alive.
+    void RebindModel(const CCharacterModel& model) { m_model = &model; }
+
     void Append(Request request);
     // Stops the request of that ID, or the current one for 0; reports it completed.
     void Stop(int32_t requestId);
@@ -59,6 +62,12 @@ public:
     bool IsQueued(int32_t requestId) const;
     size_t QueuedCount() const;
     bool InProgress() const { return m_inProgress; }
+
+    // When the engine next needs a tick, in milliseconds from now (RequestEngineSchedule.cpp):
+    // 0 while a request is due or playing (a tick every period), the time to the next balloon
+    // page or idle action, or none when nothing will change until a request arrives. Idling
+    // is left out unless idlingAllowed (a hidden character does not idle).
+    std::optional<uint32_t> NextTickDelay(uint32_t now, bool idlingAllowed) const;
 
 private:
     bool StartFront();
@@ -83,7 +92,7 @@ private:
         uint32_t pageStart = 0;
     };
 
-    const CCharacterModel& m_model;
+    const CCharacterModel* m_model;
     CAnimationPlayer& m_player;
     CCharacterScene& m_scene;
     IRequestHost& m_host;

@@ -65,7 +65,7 @@ bool CRequestEngine::StartIdleIfDue() {
     if (now - m_lastActivity < m_idleDelay) return false;
     const std::string& name = m_idleNames[m_random() % m_idleNames.size()];
     m_lastActivity = now;
-    if (m_model.FindAnimation(name) == nullptr) return false;
+    if (m_model->FindAnimation(name) == nullptr) return false;
     const PointF position = m_player.Position();
     if (!m_player.Prepare(name, static_cast<float>(TruncateToInt32(position.x)),
                           static_cast<float>(TruncateToInt32(position.y)), true)) {

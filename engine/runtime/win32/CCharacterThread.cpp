@@ -16,7 +16,6 @@ namespace {
 
 constexpr DWORD kStartDirectoryBytes = 255;
 constexpr int kMinimumBitsPerPixel = 16;
-constexpr UINT_PTR kTickTimerId = 0;
 
 int ScreenBitsPerPixel() {
     const WindowDc screen(nullptr);
@@ -97,7 +96,6 @@ void CCharacterThread::RunThread() {
     SetLogFileName("cp_rux.log");
     SetEvent(m_ready.Get());
     if (!created) return;
-    SetTimer(m_window.Handle(), kTickTimerId, kTickPeriodMs, nullptr);
     RunMessageLoop();
     m_window.Destroy();
 }

@@ -14,6 +14,7 @@
 #include "MonitorLayout.h"
 #include "RequestArrays.h"
 #include "RuntimeConstants.h"
+#include "SharedCharacterModels.h"
 #include "SoundPath.h"
 #include "WindowRegion.h"
 
@@ -29,7 +30,8 @@ HandoffTable<const std::function<void()>*>& PendingActions() {
 
 CCharacterWindow::CCharacterWindow(ICharacterOwner& owner)
     : m_owner(owner),
-      m_engine(m_model, m_player, m_scene, *this),
+      m_model(std::make_shared<const CCharacterModel>()),
+      m_engine(*m_model, m_player, m_scene, *this),
       m_presenter(m_scene, m_player, owner.LayeredAttributes()) {}
 
 bool CCharacterWindow::Create(HWND ownerWindow) {
@@ -64,15 +66,17 @@ bool CCharacterWindow::Exists() const {
     return window != nullptr && IsWindow(window);
 }
 
+// A file that fails to load leaves the model as it was.
 bool CCharacterWindow::LoadCharacterFile(const std::string& path) {
-    CCharacterModel loaded(path);
-    const bool succeeded = !loaded.IsFailed();
+    std::shared_ptr<const CCharacterModel> loaded = LoadSharedCharacterModel(path);
+    if (loaded->IsFailed()) return false;
     RunOnWindowThread([&] {
         m_scene.ForgetPictures();  // they belong to the frames of the model replaced here
         m_model = std::move(loaded);
-        if (succeeded) m_player.Rebind(&m_model);
+        m_engine.RebindModel(*m_model);
+        m_player.Rebind(m_model.get());
     });
-    return succeeded;
+    return true;
 }
 
 void CCharacterWindow::SetPosition(float x, float y) {
@@ -85,10 +89,12 @@ void CCharacterWindow::SetVisible(bool visible) {
     if (window == nullptr) return;
     if (!visible) {
         ShowWindow(window, SW_HIDE);
+        PostWake();
         return;
     }
     ShowWindow(window, SW_SHOWNA);
     SetForegroundWindow(window);
+    PostWake();
 }
 
 // The frame rectangle, the model and the player belong to the character thread; the client's
@@ -142,6 +148,9 @@ LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_TIMER:
         OnTimer();
         return 0;
+    case CHM_WAKE:
+        m_tickTimer.WakeWithin(window, kTickPeriodMs);
+        return 0;
     case WM_PAINT:
         m_presenter.Paint(window);
         break;  // the default processing validates the window
@@ -171,7 +180,10 @@ LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
         return 0;
     default: {
         LRESULT result = 0;
-        if (HandleProtocol(message, wParam, lParam, result)) return result;
+        if (HandleProtocol(message, wParam, lParam, result)) {
+            if (StartsWork(message)) WakeSoon();
+            return result;
+        }
         if (HandleInput(message, wParam, lParam)) return 0;
         break;
     }
@@ -203,14 +215,6 @@ bool CCharacterWindow::HandleProtocol(UINT message, WPARAM wParam, LPARAM lParam
     default:
         return false;
     }
-}
-
-// A region-mode window spans every monitor: before each tick it takes the scale of the
-// monitor its character is on.
-void CCharacterWindow::OnTimer() {
-    if (!Exists()) return;
-    if (!m_presenter.IsLayered()) ApplyScale(CharacterScale(CurrentDpiFacts()));
-    m_engine.Tick();
 }
 
 DpiFacts CCharacterWindow::CurrentDpiFacts() const {

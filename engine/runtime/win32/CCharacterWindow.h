@@ -19,6 +19,7 @@
 #include "CCharacterScene.h"
 #include "CRequestEngine.h"
 #include "DpiPolicy.h"
+#include "TickTimer.h"
 
 class CBalloonWindow;
 class ICharacterOwner;
@@ -50,11 +51,20 @@ public:
     bool LoadCharacterFile(const std::string& path);
     // The reference point := (x, y); the frame rectangle follows and a layered window moves at once.
     void SetPosition(float x, float y);
-    // The reference point only; the window follows at the next tick.
-    void SetReferencePoint(float x, float y) { m_player.SetPosition(PointF{x, y}); }
+    // The reference point only; the window follows at the next tick, which this asks for.
+    void SetReferencePoint(float x, float y) {
+        m_player.SetPosition(PointF{x, y});
+        PostWake();
+    }
     // One coordinate of the reference point; a tick's move of the other is kept.
-    void SetReferenceX(float x) { m_player.SetPositionX(x); }
-    void SetReferenceY(float y) { m_player.SetPositionY(y); }
+    void SetReferenceX(float x) {
+        m_player.SetPositionX(x);
+        PostWake();
+    }
+    void SetReferenceY(float y) {
+        m_player.SetPositionY(y);
+        PostWake();
+    }
     PointF Position() const { return m_player.Position(); }
     // Shows without activating and brings the window forward, or hides it.
     void SetVisible(bool visible);
@@ -75,8 +85,11 @@ public:
     HWND ZOrderValue() const { return m_zOrder.load(); }
     // Screen pixels per file pixel (DpiPolicy): 1 for a DPI-unaware window.
     DisplayScale Scale() const { return m_player.Scale(); }
-    // Written once before the first request, read-only afterwards.
-    const CCharacterModel& Model() const { return m_model; }
+    // Written once before the first request, read-only afterwards; shared with the other
+    // characters of the process that show the same file.
+    const CCharacterModel& Model() const { return *m_model; }
+    // Whether the tick timer runs (diagnostics and tests); read from any thread.
+    bool IsTickTimerArmed() const { return m_tickTimer.IsArmed(); }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -86,8 +99,14 @@ private:
     void RunOnWindowThread(const std::function<void()>& action);
     static bool RunHandedAction(HWND window, LPARAM key);
 
-    // Window messages.
+    // The tick timer (CharacterWindowTicks.cpp): armed only while something can change.
     void OnTimer();
+    void ScheduleNextTick();
+    void WakeSoon();
+    void PostWake() const;
+    static bool StartsWork(UINT message);
+
+    // Window messages.
     void OnPaint(HWND window, WPARAM wParam, LPARAM lParam);
     void OnDisplayChange(int screenWidth, int screenHeight);
     DpiFacts CurrentDpiFacts() const;
@@ -127,11 +146,12 @@ private:
 
     ICharacterOwner& m_owner;
     std::atomic<HWND> m_window{nullptr};
-    CCharacterModel m_model;
+    std::shared_ptr<const CCharacterModel> m_model;
     CAnimationPlayer m_player;
     CCharacterScene m_scene;
     CRequestEngine m_engine;
     CCharacterPresenter m_presenter;
+    TickTimer m_tickTimer;
     bool m_dragging = false;
     bool m_menuOpen = false;
     POINT m_dragAnchor{0, 0};

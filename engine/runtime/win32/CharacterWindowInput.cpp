@@ -10,6 +10,7 @@
 #include "CharacterMessages.h"
 #include "CodeModule.h"
 #include "IntegerConversion.h"
+#include "RuntimeConstants.h"
 
 bool CCharacterWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -67,6 +68,7 @@ void CCharacterWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     const int64_t dy = int64_t{mouse.y} - m_dragAnchor.y;
     m_dragAnchor = mouse;
     m_player.SetPosition(PointF{position.x + static_cast<float>(dx), position.y + static_cast<float>(dy)});
+    m_tickTimer.WakeWithin(Handle(), kTickPeriodMs);
 }
 
 void CCharacterWindow::OnLeftButtonUp(WPARAM wParam, LPARAM lParam) {
