@@ -1,7 +1,7 @@
 #include "TickTimer.h"
 
 namespace {
-constexpr UINT_PTR kTickTimerId = 0;
+constexpr UINT_PTR kTickTimerId = 1;  // a window timer's identifier is nonzero
 }
 
 void TickTimer::WakeWithin(HWND window, uint32_t delayMs) {

@@ -81,6 +81,12 @@ void MeasuredPhase(const std::string& name, DWORD milliseconds) {
     Announce("END", name);
 }
 
+void SetIdling(ICharacter* character, LONG on) {
+    com::ComPtr<ICharacter2> second;
+    if (FAILED(character->QueryInterface(IID_ICharacter2, second.PutVoid()))) std::exit(3);
+    second->put_IdleOn(on);
+}
+
 void Speak(ICharacter* character) {
     const com::Bstr text(L"A balloon that stays up: several pages of words, each read at its own pace, "
                          L"while the character stands still beside it and the watching script counts.");
@@ -99,10 +105,10 @@ void RunPhases(IGraphicEngine* engine, DWORD milliseconds) {
     const com::Bstr stand(L"Stand");
     crowd.ForEach([&](ICharacter* c, size_t) {
         c->put_IdleAnimation(stand.Get());
-        c->put_IdleOn(1);
+        SetIdling(c, 1);
     });
     MeasuredPhase("idling", milliseconds);
-    crowd.ForEach([](ICharacter* c, size_t) { c->put_IdleOn(0); });
+    crowd.ForEach([](ICharacter* c, size_t) { SetIdling(c, 0); });
     const com::Bstr walk(L"Walk");
     crowd.ForEach([&](ICharacter* c, size_t i) {
         LONG request = 0;
