@@ -33,8 +33,9 @@ TEST(IdleTicks, AShownCharacterWithNothingToDoRunsNoTimerButARequestStartsAtOnce
     const DWORD posted = GetTickCount();
     character.PlayInPlace(1, L"quick");
     ASSERT_TRUE(character.WaitFor(CRN_REQUESTSTART, 1, 1000)) << "a request to an idle character must start";
-    const Notification start = character.Receiver().Of(CRN_REQUESTSTART).front();
-    EXPECT_LT(start.postTime - posted, 80u) << "it starts at the next wake, not a period later";
+    for (const Notification& start : character.Receiver().Of(CRN_REQUESTSTART)) {
+        if (start.wParam == 1) EXPECT_LT(start.postTime - posted, 80u) << "it starts at the next wake, not a period later";
+    }
     ASSERT_TRUE(character.WaitForCompletion(1));
     EXPECT_TRUE(TimerStops(character)) << "once the request is done the timer goes again";
 }
