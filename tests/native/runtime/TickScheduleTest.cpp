@@ -79,7 +79,8 @@ TEST_F(Schedule, IdlingAsksForTheDueTimeOfTheNextIdleActionAndNothingWhileHidden
     engine.Append(Wave(1));
     EXPECT_EQ(Next(), 0u) << "a request does not wait for the idle action's time";
     engine.StopAll();
-    host.now += 3500;
+    EXPECT_EQ(Next(), 5000u) << "a stop counts as activity: the delay starts again";
+    host.now += 5000;
     EXPECT_EQ(Next(), 0u);
     TickAfter(0);
     ASSERT_TRUE(engine.IsIdling());
