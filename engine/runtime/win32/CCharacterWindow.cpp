@@ -44,8 +44,9 @@ bool CCharacterWindow::Create(HWND ownerWindow) {
     m_presenter.SetScreenOrigin(POINT{screen.left, screen.top});
     if (layered) {
         SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
-        // The real key colour is set at the first background erase.
-        m_owner.LayeredAttributes().Set(window, 0, 0, LWA_COLORKEY);
+        // The real key colour is set at the first background erase; a picture with opacity
+        // comes through UpdateLayeredWindow, which attributes once set would refuse.
+        if (!m_scene.UsesOpacity()) m_owner.LayeredAttributes().Set(window, 0, 0, LWA_COLORKEY);
     } else {
         // Nothing of the full-screen window shows until the first tick cuts its region.
         UniqueRegion empty = EmptyRegion();
@@ -70,6 +71,7 @@ bool CCharacterWindow::LoadCharacterFile(const std::string& path) {
     RunOnWindowThread([&] {
         m_scene.ForgetPictures();  // they belong to the frames of the model replaced here
         m_model = std::move(loaded);
+        m_presenter.UseOpacity(Handle(), ModelHasOpacity(m_model));
         if (succeeded) m_player.Rebind(&m_model);
     });
     return succeeded;
