@@ -2,12 +2,11 @@
 // the picture picker.
 #include <gtest/gtest.h>
 
-#include <stb_image_write.h>
-
 #include "FrameEditor.h"
 #include "OnionSkin.h"
 #include "OpacityView.h"
 #include "PictureDecoder.h"
+#include "PictureEncoder.h"
 #include "TestModels.h"
 
 namespace {
@@ -43,8 +42,8 @@ TEST(OpacityView, ThePickerTakesSoftEdgesAsThirtyTwoBitAndHardOnesKeyed) {
     const std::string folder = testing_models::TempFolder("picker-opacity");
     const std::vector<uint8_t> soft = {10, 20, 30, 0, 40, 50, 60, 200};
     const std::vector<uint8_t> hard = {10, 20, 30, 0, 40, 50, 60, 255};
-    ASSERT_NE(stbi_write_png((folder + "/soft.png").c_str(), 2, 1, 4, soft.data(), 8), 0);
-    ASSERT_NE(stbi_write_png((folder + "/hard.png").c_str(), 2, 1, 4, hard.data(), 8), 0);
+    testing_models::WriteFileBytes(folder + "/soft.png", EncodePng(RgbaPixels{2, 1, 4, soft}));
+    testing_models::WriteFileBytes(folder + "/hard.png", EncodePng(RgbaPixels{2, 1, 4, hard}));
     CAnimation animation;
     animation.frames.resize(1);
     CFrameEditor editor;

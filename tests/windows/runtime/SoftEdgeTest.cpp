@@ -66,6 +66,13 @@ public:
                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
         UpdateWindow(m_window.Get());
     }
+    Backdrop(const Backdrop&) = delete;
+    Backdrop& operator=(const Backdrop&) = delete;
+    // The class goes with the window, so that the next backdrop's class has its own brush.
+    ~Backdrop() {
+        m_window.Reset();
+        UnregisterClassA("VimroSoftEdgeBackdrop", GetModuleHandleA(nullptr));
+    }
 
 private:
     UniqueBrush m_brush;
