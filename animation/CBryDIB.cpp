@@ -8,6 +8,7 @@
 #include "DibHeader.h"
 #include "DibPixelReader.h"
 #include "LoadTrace.h"
+#include "PictureOpacity.h"
 #include "PictureDecoder.h"
 #include "StreamTransfer.h"
 #include "Surface.h"
@@ -59,7 +60,9 @@ CBryDIB::CBryDIB(std::vector<uint8_t> block) { Take(std::move(block)); }
 
 // A picture moved from is empty, and so not drawable.
 CBryDIB::CBryDIB(CBryDIB&& other) noexcept
-    : m_block(std::move(other.m_block)), m_drawable(std::exchange(other.m_drawable, false)) {
+    : m_block(std::move(other.m_block)),
+      m_drawable(std::exchange(other.m_drawable, false)),
+      m_opacity(std::exchange(other.m_opacity, false)) {
     other.m_block.clear();
 }
 
@@ -67,6 +70,7 @@ CBryDIB& CBryDIB::operator=(CBryDIB&& other) noexcept {
     if (this == &other) return *this;
     m_block = std::move(other.m_block);
     m_drawable = std::exchange(other.m_drawable, false);
+    m_opacity = std::exchange(other.m_opacity, false);
     other.m_block.clear();
     return *this;
 }
@@ -76,6 +80,7 @@ void CBryDIB::Take(std::vector<uint8_t> block) {
     m_block.clear();
     if (!HasNoArea(block)) m_block = std::move(block);
     m_drawable = IsDrawableBlock(m_block);
+    m_opacity = m_drawable && DibPixelReader(m_block).HasOpacity();
 }
 
 int32_t CBryDIB::DrawnWidth() const { return m_drawable ? width() : 0; }
@@ -163,7 +168,8 @@ std::vector<PaletteEntry> CBryDIB::Palette() const {
     return entries;
 }
 
-void CBryDIB::Draw(Surface& surface, int x, int y) const {
+template <class RowFinish>
+void CBryDIB::DrawRows(Surface& surface, int x, int y, RowFinish finish) const {
     if (!m_drawable) return;
     const DibPixelReader pixels(m_block);
     const int64_t left = std::max<int64_t>(x, 0);
@@ -175,6 +181,20 @@ void CBryDIB::Draw(Surface& surface, int x, int y) const {
     for (int64_t row = top; row < bottom; ++row) {
         uint32_t* out = surface.Row(static_cast<int>(row)) + left;
         pixels.ReadRow(static_cast<int>(row - y), static_cast<int>(left - x), count, out);
+        finish(out, count);
+    }
+}
+
+void CBryDIB::Draw(Surface& surface, int x, int y) const {
+    DrawRows(surface, x, y, [](uint32_t* out, int count) {
         for (int i = 0; i < count; ++i) out[i] &= 0x00FFFFFFu;
+    });
+}
+
+void CBryDIB::DrawPremultiplied(Surface& surface, int x, int y, uint32_t keyColour) const {
+    if (m_opacity) {
+        DrawRows(surface, x, y, [](uint32_t* out, int count) { PremultiplyRow(out, count); });
+    } else {
+        DrawRows(surface, x, y, [keyColour](uint32_t* out, int count) { PremultiplyKeyedRow(out, count, keyColour); });
     }
 }

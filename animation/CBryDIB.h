@@ -38,6 +38,9 @@ public:
     // The picture's size when drawable, 0 x 0 otherwise: what anything sized by the picture
     // (surfaces, frame rectangles) must use.
     int32_t DrawnWidth() const;
+    // Whether the drawable picture carries straight opacity in its fourth bytes: 32 bits,
+    // uncompressed, and not every fourth byte 0 (all 0 means opaque, keyed as other depths).
+    bool HasOpacity() const { return m_opacity; }
     int32_t DrawnRows() const;
 
     // The size the block is stored with: computed from its header (40 + colour table + rows),
@@ -61,14 +64,21 @@ public:
     // Draws the whole picture with its top-left corner at (x, y), clipped to the surface.
     // A picture that is not drawable draws nothing.
     void Draw(Surface& surface, int x, int y) const;
+    // The same in premultiplied 0xAARRGGBB: a picture with opacity keeps it; one without is
+    // opaque except for the key colour, which becomes fully transparent.
+    void DrawPremultiplied(Surface& surface, int x, int y, uint32_t keyColour) const;
 
     friend bool operator==(const CBryDIB& a, const CBryDIB& b) { return a.m_block == b.m_block; }
 
 private:
     void Take(std::vector<uint8_t> block);
+    // Reads the clipped picture into the surface row by row, then hands each row to finish.
+    template <class RowFinish>
+    void DrawRows(Surface& surface, int x, int y, RowFinish finish) const;
 
     std::vector<uint8_t> m_block;
     bool m_drawable = false;
+    bool m_opacity = false;
 };
 
 // The 40-byte header stored for a frame without a picture.

@@ -107,3 +107,16 @@ void DibPixelReader::ReadRow(int row, int x0, int count, uint32_t* out) const {
             break;
     }
 }
+
+bool DibPixelReader::HasOpacity() const {
+    if (!m_readable || m_header.bitCount != 32 || m_bitfields) return false;
+    const uint32_t rows = DibRowCount(m_header);
+    const size_t rowBytes = 4 * static_cast<size_t>(m_header.width);
+    for (uint32_t row = 0; row < rows; ++row) {
+        const uint8_t* line = m_pixels + row * m_stride;
+        for (size_t i = 3; i < rowBytes; i += 4) {
+            if (line[i] != 0) return true;
+        }
+    }
+    return false;
+}

@@ -19,6 +19,9 @@ public:
     // Pixels [x0, x0 + count) of the row `row` counted from the top, as 0xAARRGGBB; alpha is
     // the fourth byte of 32-bit pixels and 0xFF otherwise. The range must lie inside the row.
     void ReadRow(int row, int x0, int count, uint32_t* out) const;
+    // Whether the picture carries an opacity per pixel: 32 bits uncompressed (not bit fields)
+    // with a fourth byte other than 0 in some pixel. False when not readable.
+    bool HasOpacity() const;
 
 private:
     uint32_t PaletteColour(uint32_t index) const;

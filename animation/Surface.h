@@ -1,5 +1,6 @@
 #pragma once
-// A 32-bit BGRA pixel surface, top row first; pixels are 0x00RRGGBB in memory order B, G, R, X.
+// A 32-bit BGRA pixel surface, top row first; pixels are 0x00RRGGBB in memory order B, G, R, X,
+// or premultiplied 0xAARRGGBB where pictures with opacity are composed (PictureOpacity.h).
 #include <cstddef>
 #include <cstdint>
 #include <vector>

@@ -9,6 +9,8 @@
 # VIMRO_WINE_DESKTOP=monitors: two monitors side by side (1280 x 1024 and 1024 x 768, from a
 # Xinerama Xephyr hosted in the Xvfb) and 144 DPI for per-monitor-aware programs; use it with
 # a state folder of its own, since the prefix keeps the settings it was made with.
+# VIMRO_WINE_DESKTOP=composited: xcompmgr runs on the display, so that windows with opacity
+# per pixel blend with what lies below (Xvfb alone shows them over black).
 set -u
 
 # Nothing started here may keep a descriptor of the caller: the display and the servers
@@ -89,6 +91,18 @@ monitors_alive() {
     [ -S "/tmp/.X11-unix/X$(cat "$state/monitors-display")" ]
 }
 
+compositor_alive() {
+  [ -f "$state/xcompmgr.pid" ] && kill -0 "$(cat "$state/xcompmgr.pid")" 2>/dev/null
+}
+
+start_compositor() {
+  command -v xcompmgr >/dev/null || { echo "wine-run: xcompmgr is missing (apt-get install xcompmgr)" >&2; return 1; }
+  DISPLAY=:$1 setsid xcompmgr </dev/null >"$state/xcompmgr.log" 2>&1 9>&- &
+  echo $! >"$state/xcompmgr.pid"
+  sleep 0.3
+  compositor_alive || { echo "wine-run: xcompmgr did not start on :$1" >&2; return 1; }
+}
+
 prepare_prefix() {
   "$wine" wineboot -i </dev/null >"$state/wineboot.log" 2>&1 9>&-
   wineserver -w </dev/null >/dev/null 2>&1 9>&-
@@ -115,6 +129,9 @@ flock 9
 if [ "${VIMRO_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
   display_alive || start_display || exit 1
   export DISPLAY=:$(cat "$state/display")
+  if [ "$desktop" = composited ]; then
+    compositor_alive || start_compositor "$(cat "$state/display")" || exit 1
+  fi
   if [ "$desktop" = monitors ]; then
     monitors_alive || start_monitors "$(cat "$state/display")" || exit 1
     export DISPLAY=:$(cat "$state/monitors-display")

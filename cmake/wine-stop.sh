@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Stops what wine-run.sh started for a state folder: the keep-alive program, wineserver,
-# Xephyr and Xvfb.
+# xcompmgr, Xephyr and Xvfb.
 #   wine-stop.sh <build>/wine
 set -u
 state=${1:?usage: wine-stop.sh STATE_FOLDER}
@@ -30,6 +30,10 @@ if [ -d "$WINEPREFIX" ]; then
   for _ in $(seq 1 50); do [ -z "$(prefix_servers)" ] && break; sleep 0.1; done
   pids=$(prefix_servers)
   [ -n "$pids" ] && kill $pids 2>/dev/null
+fi
+if [ -f "$state/xcompmgr.pid" ]; then
+  kill "$(cat "$state/xcompmgr.pid")" 2>/dev/null
+  rm -f "$state/xcompmgr.pid"
 fi
 if [ -f "$state/xephyr.pid" ]; then
   kill "$(cat "$state/xephyr.pid")" 2>/dev/null

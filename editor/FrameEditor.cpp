@@ -5,6 +5,7 @@
 #include "FieldText.h"
 #include "FrameDrag.h"
 #include "ImportedAnimation.h"
+#include "KeyedPicture.h"
 #include "PointMarks.h"
 #include "SourcePictures.h"
 
@@ -115,9 +116,12 @@ std::string CFrameEditor::InsertPictureFiles(const std::vector<std::string>& pat
     return std::string();
 }
 
+// As an import takes it: soft edges kept in 32 bits, other pictures 24-bit and keyed.
 bool CFrameEditor::LoadPicture(const std::string& path) {
     CFrame* frame = CurrentFrame();
-    const bool loaded = frame != nullptr && frame->image.LoadPicture(path);
+    const SourceFrames sources = frame != nullptr ? ReadPictureFiles({path}) : SourceFrames{};
+    const bool loaded = !sources.frames.empty();
+    if (loaded) frame->image = CBryDIB(FramePictureBlock(sources.frames.front()));
     Record();
     return loaded;
 }

@@ -47,21 +47,25 @@ CBryDIB FadedPicture(const CBryDIB& picture) {
     if (picture.IsEmpty() || !reader.Readable()) return CBryDIB();
     const int width = reader.Width();
     const int rows = reader.Rows();
+    const bool opacity = picture.HasOpacity();
+    const size_t channels = opacity ? 4 : 3;
     std::vector<uint32_t> row(static_cast<size_t>(width));
-    std::vector<uint8_t> rgb;
-    rgb.reserve(static_cast<size_t>(width) * static_cast<size_t>(rows) * 3);
+    std::vector<uint8_t> pixels;
+    pixels.reserve(static_cast<size_t>(width) * static_cast<size_t>(rows) * channels);
     for (int y = 0; y < rows; ++y) {
         reader.ReadRow(y, 0, width, row.data());
         for (const uint32_t pixel : row) {
+            const bool clear = opacity ? (pixel >> 24) == 0 : (pixel & 0xFFFFFFu) == kKeyColour;
             uint8_t r = 0xAF, g = 0xAF, b = 0xAF;
-            if ((pixel & 0xFFFFFFu) != kKeyColour) {
+            if (!clear) {
                 r = Faded((pixel >> 16) & 0xFF);
                 g = Faded((pixel >> 8) & 0xFF);
                 b = Faded(pixel & 0xFF);
                 if (r == 0xAF && g == 0xAF && b == 0xAF) b = 0xB0;  // would vanish as the key colour
             }
-            rgb.insert(rgb.end(), {r, g, b});
+            pixels.insert(pixels.end(), {r, g, b});
+            if (opacity) pixels.push_back(static_cast<uint8_t>(pixel >> 24));
         }
     }
-    return CBryDIB(DibFromPixels(rgb.data(), width, rows, 3));
+    return CBryDIB(DibFromPixels(pixels.data(), width, rows, static_cast<int>(channels)));
 }

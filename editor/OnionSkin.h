@@ -24,5 +24,6 @@ PicturePosition OnionPosition(const CFrame& current, const CFrame& neighbour, On
                               int clientHeight, int zoom);
 
 // A faint copy of the picture as a 24-bit picture: every colour two thirds of the way to white,
-// the key colour kept (it stays transparent) and no other colour turned into it.
+// the key colour kept (it stays transparent) and no other colour turned into it. A picture
+// with opacity gives a 32-bit one with the same opacity (opacity 0 keyed).
 CBryDIB FadedPicture(const CBryDIB& picture);

@@ -13,6 +13,9 @@ public:
     std::vector<uint8_t> Finish() const { return EncodePng(m_strip); }
 
 private:
+    // The premultiplied pixel blended over the look's background, as 0xRRGGBB.
+    uint32_t OverBackground(uint32_t premultiplied) const;
+
     ScreenRect m_canvas;
     FilmLook m_look;
     RgbaPixels m_strip;

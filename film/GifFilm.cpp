@@ -18,7 +18,10 @@ void GifFilm::AddTick(const Surface& picture, const ScreenRect& shown) {
     std::vector<uint32_t> pixels;
     pixels.reserve(static_cast<size_t>(area.right - area.left) * static_cast<size_t>(area.bottom - area.top));
     for (int64_t y = area.top; y < area.bottom; ++y) {
-        for (int64_t x = area.left; x < area.right; ++x) pixels.push_back(TickPixel(picture, shown, x, y));
+        for (int64_t x = area.left; x < area.right; ++x) {
+            pixels.push_back(m_look.premultiplied ? CutAtHalfOpacity(TickPixelWithOpacity(picture, shown, x, y, true))
+                                                  : TickPixel(picture, shown, x, y));
+        }
     }
     IndexedColours indexed = IndexPixels(pixels, KEY_COLOUR, m_look.background);
     if (indexed.colours.empty()) {

@@ -1,6 +1,7 @@
 #include "RenderFilm.h"
 
 #include "CCharacterModel.h"
+#include "CCharacterScene.h"
 #include "FilmStrip.h"
 #include "GifFilm.h"
 #include "PictureDecoder.h"
@@ -54,7 +55,9 @@ RenderedFilm RenderFilm(const CCharacterModel& model, const PlaybackRequest& req
     if (!film.error.empty()) return film;
     film.width = canvas.right - canvas.left;
     film.height = canvas.bottom - canvas.top;
-    film.bytes = Film(model, request, look, kind, canvas, film.ticks, film.error);
+    FilmLook shownLook = look;
+    shownLook.premultiplied = ModelHasOpacity(model);
+    film.bytes = Film(model, request, shownLook, kind, canvas, film.ticks, film.error);
     if (film.bytes.empty() && film.error.empty()) film.error = "cannot encode the picture";
     return film;
 }

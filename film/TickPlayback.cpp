@@ -50,6 +50,7 @@ private:
 uint32_t PlayTicks(const CCharacterModel& model, const PlaybackRequest& request, const TickSink& sink) {
     CAnimationPlayer player(&model);
     CCharacterScene scene;
+    scene.UseOpacity(ModelHasOpacity(model));
     FilmHost host(scene, sink);
     CRequestEngine engine(model, player, scene, host);
     Request play;

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const GifCanvasFrame& frame : gif.frames) {
         if (frame.rgba.size() != canvasBytes) fuzz_support::Fail("a frame is not the size of the canvas");
         const SourceFrame source{gif.width, gif.height, frame.rgba, frame.delayMs, true};
-        const CBryDIB picture(KeyedPictureBlock(source));
+        const CBryDIB picture(FramePictureBlock(source));  // a GIF has no partial opacity
         if (picture.BitCount() != 24 || !picture.MatchesHeader() || picture.width() != gif.width) {
             fuzz_support::Fail("a keyed picture does not match its header");
         }

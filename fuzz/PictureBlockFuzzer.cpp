@@ -1,6 +1,7 @@
 // One picture block on any bytes: its stored size, whether it matches its header, drawing
-// it into a character's drawing area (also shifted, so that clipping is reached) and through
-// the scaled path, the region runs of the result and the pixels ruxtool exports.
+// it into a character's drawing area (also shifted, so that clipping is reached), keyed and
+// premultiplied, and through the scaled path, the region runs of the result and the pixels
+// ruxtool exports.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -18,6 +19,15 @@
 
 namespace {
 
+// No colour channel of a premultiplied pixel exceeds its opacity.
+void ExpectPremultiplied(const Surface& surface) {
+    for (const uint32_t pixel : surface.Pixels()) {
+        const uint32_t a = pixel >> 24;
+        if (((pixel >> 16) & 0xFF) > a || ((pixel >> 8) & 0xFF) > a || (pixel & 0xFF) > a)
+            fuzz_support::Fail("a premultiplied colour above its opacity");
+    }
+}
+
 // The first input byte picks the drawing offset; the rest is the block.
 void DrawAndRun(const CBryDIB& image, uint8_t placement) {
     Surface surface(kDrawingWidth, kDrawingHeight, KEY_COLOUR);
@@ -29,9 +39,14 @@ void DrawAndRun(const CBryDIB& image, uint8_t placement) {
     for (const RunRect& run : runs) {
         if (run.left >= run.right || run.bottom != run.top + 1) fuzz_support::Fail("an empty or tall run");
     }
+    Surface premultiplied(kDrawingWidth, kDrawingHeight, 0);
+    image.DrawPremultiplied(premultiplied, x, y, KEY_COLOUR);
+    ExpectPremultiplied(premultiplied);
+    BuildOpacityRuns(premultiplied, x, y, runs);
 }
 
-// The block as a frame's picture on the scaled path (ScaledPictureCache, ScaleNearestPart) at
+// The block as a frame's picture on the scaled path (ScaledPictureCache, ScaleNearestPart, or
+// area averaging when premultiplied, for pictures with opacity and some others) at
 // a scale the placement byte picks: whatever its header claims, nothing may be sized from the
 // claim, and the picture stays inside the scaled drawing area.
 void DrawScaled(const CBryDIB& image, uint8_t placement) {
@@ -47,12 +62,15 @@ void DrawScaled(const CBryDIB& image, uint8_t placement) {
     player.SetScale(scale);
     if (!player.Prepare("A", 0, 0, true)) return;
     CCharacterScene scene;
+    const bool opacity = image.HasOpacity() || (placement & 0x20) != 0;
+    scene.UseOpacity(opacity);
     scene.SetScale(scale);
     scene.FillBack();
     scene.DrawCurrentFrame(player);
     if (scene.Pictures().Bytes() > static_cast<size_t>(scene.Back().Width()) * scene.Back().Height() * 4)
         fuzz_support::Fail("a scaled picture larger than the drawing area");
     if (!image.IsDrawable() && scene.Pictures().Count() != 0) fuzz_support::Fail("a picture that is not drawable was scaled");
+    if (opacity) ExpectPremultiplied(scene.Back());
     scene.SaveBack();
     scene.BuildRuns();
 }

@@ -7,7 +7,7 @@ CAnimation AnimationFromSources(const std::vector<SourceFrame>& frames, const Im
     CAnimation animation;
     for (const SourceFrame& source : frames) {
         CFrame frame;
-        frame.image = CBryDIB(KeyedPictureBlock(source));
+        frame.image = CBryDIB(FramePictureBlock(source));
         frame.anchor = settings.anchor.value_or(
             PointF{static_cast<float>(source.width / 2), static_cast<float>(source.height)});
         frame.shift = settings.shift;

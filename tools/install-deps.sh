@@ -9,7 +9,7 @@ packages=(
   build-essential dpkg-dev cmake ninja-build pkg-config git
   googletest libgtest-dev libbenchmark-dev libstb-dev nlohmann-json3-dev libgif-dev
   mingw-w64 mingw-w64-tools wine wine64 libwine-dev
-  xvfb xauth imagemagick xserver-xephyr bc
+  xvfb xauth imagemagick xserver-xephyr xcompmgr bc
   msitools wixl
   clang libclang-rt-14-dev
 )

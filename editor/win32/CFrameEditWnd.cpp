@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "BlendedPicture.h"
 #include "CFilePicker.h"
 #include "ChildControls.h"
 #include "ClipboardFrames.h"
@@ -109,6 +110,7 @@ void CFrameEditWnd::RewriteDisplayTime() {
 
 void CFrameEditWnd::Draw(HDC dc) {
     m_buffer.FillWhite();
+    if (ShowsOpacity()) DrawCheckerboard(m_buffer.Dc(), m_buffer.Width(), m_buffer.Height());
     DrawFrame(m_buffer.Dc());
     m_buffer.CopyTo(dc);
 }
@@ -124,7 +126,7 @@ void CFrameEditWnd::DrawFrame(HDC dc) const {
     if (frame->image.IsEmpty()) return;
     const PicturePosition at = CentredPicture(*frame, client.cx, client.cy, zoom);
     const GdiPalette palette = CreatePictureGdiPalette(frame->image);
-    if (onion)
+    if (onion || frame->image.HasOpacity())
         DrawKeyedPicture(dc, frame->image, at, zoom);  // its key colour shows the neighbours
     else
         DrawZoomedPicture(dc, frame->image, at.x, at.y, zoom, palette.Get());
@@ -145,8 +147,25 @@ void CFrameEditWnd::DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int 
     }
 }
 
-// The picture at `zoom` times its size with its key-coloured pixels left out.
+// Pictures with opacity are shown over a checkerboard: the current one, or an onion neighbour.
+bool CFrameEditWnd::ShowsOpacity() const {
+    const CFrame* frame = m_editor.CurrentFrame();
+    if (frame == nullptr) return false;
+    bool opacity = frame->image.HasOpacity();
+    for (const OnionSide side : {OnionSide::Previous, OnionSide::Next}) {
+        const CFrame* neighbour = m_editor.OnionFrame(side);
+        opacity = opacity || (neighbour != nullptr && neighbour->image.HasOpacity());
+    }
+    return opacity;
+}
+
+// The picture at `zoom` times its size with its key-coloured pixels left out, or blended by
+// its opacity.
 void CFrameEditWnd::DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const {
+    if (image.HasOpacity()) {
+        DrawBlendedPicture(dc, image, at.x, at.y, zoom);
+        return;
+    }
     COffscreenBuffer picture;
     picture.Make(image.DrawnWidth(), image.DrawnRows());
     if (picture.Dc() == nullptr) return;

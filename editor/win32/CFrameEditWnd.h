@@ -47,6 +47,7 @@ private:
     void RewriteDisplayTime();
     void DrawFrame(HDC dc) const;
     void DrawOnionSkin(HDC dc, const CFrame& frame, SIZE client, int zoom) const;
+    bool ShowsOpacity() const;
     void DrawKeyedPicture(HDC dc, const CBryDIB& image, PicturePosition at, int zoom) const;
     bool OnZoom(EditorShortcut shortcut);
     bool OnFrameShortcut(EditorShortcut shortcut);

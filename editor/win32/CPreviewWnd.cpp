@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "BlendedPicture.h"
 #include "CFrame.h"
 #include "ControlText.h"
 #include "FrameEditor.h"
@@ -37,7 +38,11 @@ void CPreviewWnd::Draw(HDC dc) {
     m_buffer.FillWhite();
     const PointF at = m_player.Position();
     const auto picture = m_player.Picture(at.x, at.y);
-    if (picture && picture->frame != nullptr) {
+    if (picture && picture->frame != nullptr && picture->frame->image.HasOpacity()) {
+        // Soft edges over a checkerboard; keyed pictures show as they always have.
+        DrawCheckerboard(m_buffer.Dc(), m_buffer.Width(), m_buffer.Height());
+        DrawBlendedPicture(m_buffer.Dc(), picture->frame->image, picture->left * m_zoom, picture->top * m_zoom, m_zoom);
+    } else if (picture && picture->frame != nullptr) {
         const CBryDIB& image = picture->frame->image;
         const GdiPalette palette = CreatePictureGdiPalette(image);
         DrawZoomedPicture(m_buffer.Dc(), image, picture->left * m_zoom, picture->top * m_zoom, m_zoom, palette.Get());

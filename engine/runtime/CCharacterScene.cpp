@@ -13,7 +13,7 @@ void CCharacterScene::SetScale(DisplayScale scale) {
     if (scale == m_scale) return;
     m_scale = scale;
     m_pictures.Clear();
-    m_back = Surface(scale.Length(kDrawingWidth), scale.Length(kDrawingHeight), KEY_COLOUR);
+    m_back = Surface(scale.Length(kDrawingWidth), scale.Length(kDrawingHeight), EmptyPixel());
     m_backFrame = nullptr;
     if (m_savedFrame != nullptr) DrawFrame(*m_savedFrame);
     SaveBack();
@@ -25,8 +25,26 @@ void CCharacterScene::ForgetPictures() {
     m_savedFrame = nullptr;
 }
 
+void CCharacterScene::UseOpacity(bool opacity) {
+    if (opacity == m_opacity) return;
+    m_opacity = opacity;
+    ForgetPictures();
+    m_back.Fill(EmptyPixel());
+    m_saved.Fill(EmptyPixel());
+}
+
+uint32_t CCharacterScene::EmptyPixel() const { return m_opacity ? 0u : KEY_COLOUR; }
+
+void CCharacterScene::DrawPicture(const CBryDIB& image, Surface& surface) const {
+    if (m_opacity) {
+        image.DrawPremultiplied(surface, 0, 0, KEY_COLOUR);
+    } else {
+        image.Draw(surface, 0, 0);
+    }
+}
+
 void CCharacterScene::FillBack() {
-    m_back.Fill(KEY_COLOUR);
+    m_back.Fill(EmptyPixel());
     m_backFrame = nullptr;
 }
 
@@ -37,7 +55,7 @@ void CCharacterScene::DrawCurrentFrame(const CAnimationPlayer& player) {
 
 void CCharacterScene::DrawFrame(const CFrame& frame) {
     if (m_scale.IsUnit()) {
-        frame.image.Draw(m_back, 0, 0);
+        DrawPicture(frame.image, m_back);
     } else {
         DrawScaledFrame(frame);
     }
@@ -52,11 +70,12 @@ void CCharacterScene::DrawScaledFrame(const CFrame& frame) {
     PictureSource source;
     source.width = frame.image.DrawnWidth();
     source.height = frame.image.DrawnRows();
-    source.drawPart = [&frame](int32_t width, int32_t height) {
-        Surface part(width, height, KEY_COLOUR);
-        frame.image.Draw(part, 0, 0);
+    source.drawPart = [this, &frame](int32_t width, int32_t height) {
+        Surface part(width, height, EmptyPixel());
+        DrawPicture(frame.image, part);
         return part;
     };
+    source.premultiplied = m_opacity;
     const Surface& picture = m_pictures.Get(&frame, m_scale, m_back.Width(), m_back.Height(), source);
     for (int32_t y = 0; y < picture.Height(); ++y) {
         std::copy(picture.Row(y), picture.Row(y) + picture.Width(), m_back.Row(y));
@@ -76,7 +95,21 @@ void CCharacterScene::SaveBack() {
 void CCharacterScene::RefreshFrameRect(const CAnimationPlayer& player) { m_rect = player.CurrentFrameRect(); }
 
 const std::vector<RunRect>& CCharacterScene::BuildRuns(int32_t originX, int32_t originY) {
-    BuildRegionRuns(m_back, SaturatingAdd(m_rect.left, -int64_t{originX}), SaturatingAdd(m_rect.top, -int64_t{originY}),
-                    KEY_COLOUR, m_runs);
+    const int32_t left = SaturatingAdd(m_rect.left, -int64_t{originX});
+    const int32_t top = SaturatingAdd(m_rect.top, -int64_t{originY});
+    if (m_opacity) {
+        BuildOpacityRuns(m_back, left, top, m_runs);
+    } else {
+        BuildRegionRuns(m_back, left, top, KEY_COLOUR, m_runs);
+    }
     return m_runs;
+}
+
+bool ModelHasOpacity(const CCharacterModel& model) {
+    for (const auto& [name, animation] : model.Animations()) {
+        for (const CFrame& frame : animation.frames) {
+            if (frame.image.HasOpacity()) return true;
+        }
+    }
+    return false;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CAnimationPlayer.h"
+#include "CCharacterModel.h"
 #include "CFrame.h"
 #include "DisplayScale.h"
 #include "FrameRectangle.h"
@@ -25,13 +26,19 @@ public:
     void ForgetPictures();
     const ScaledPictureCache& Pictures() const { return m_pictures; }
 
-    void FillBack();                // the whole area in KEY_COLOUR
+    // Pictures with opacity: from now on both surfaces hold premultiplied pixels, transparent
+    // (0) where nothing is drawn, and the key colour of pictures without opacity is drawn as
+    // transparent. Otherwise they hold keyed pixels (KEY_COLOUR where nothing is drawn).
+    void UseOpacity(bool opacity);
+    bool UsesOpacity() const { return m_opacity; }
+
+    void FillBack();                // the whole area in KEY_COLOUR, or transparent with opacity
     void DrawCurrentFrame(const CAnimationPlayer& player);  // frame picture, then frame rectangle
     void RestoreSavedToBack();
     void SaveBack();
     void RefreshFrameRect(const CAnimationPlayer& player);
     // Rebuilds the region runs from the back surface at the frame rectangle's top-left, in
-    // coordinates relative to the window origin (originX, originY).
+    // coordinates relative to the window origin (originX, originY); with opacity, cut at half.
     const std::vector<RunRect>& BuildRuns(int32_t originX = 0, int32_t originY = 0);
 
     const Surface& Back() const { return m_back; }
@@ -42,8 +49,11 @@ public:
 private:
     void DrawFrame(const CFrame& frame);
     void DrawScaledFrame(const CFrame& frame);
+    void DrawPicture(const CBryDIB& image, Surface& surface) const;
+    uint32_t EmptyPixel() const;
 
     DisplayScale m_scale;
+    bool m_opacity = false;
     // The frames whose pictures the surfaces show, or none (the key colour alone).
     const CFrame* m_backFrame = nullptr;
     const CFrame* m_savedFrame = nullptr;
@@ -53,3 +63,6 @@ private:
     FrameRectangle m_rect;
     std::vector<RunRect> m_runs;
 };
+
+// Whether any frame picture of the model carries opacity (CBryDIB::HasOpacity).
+bool ModelHasOpacity(const CCharacterModel& model);

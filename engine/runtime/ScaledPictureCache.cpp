@@ -4,6 +4,18 @@
 #include <cmath>
 
 #include "PictureScaling.h"
+#include "PremultipliedScaling.h"
+
+Surface ScaledPictureCache::Scaled(const PictureSource& source, DisplayScale scale, int32_t maxWidth,
+                                   int32_t maxHeight) {
+    if (source.premultiplied) {
+        const Surface part = source.drawPart(AreaSourceSpan(source.width, scale, maxWidth),
+                                             AreaSourceSpan(source.height, scale, maxHeight));
+        return ScaleAreaAveragePart(part, source.width, source.height, scale, maxWidth, maxHeight);
+    }
+    const Surface part = source.drawPart(SourceSpan(source.width, scale, maxWidth), SourceSpan(source.height, scale, maxHeight));
+    return ScaleNearestPart(part, source.width, source.height, scale, maxWidth, maxHeight);
+}
 
 size_t ScaledPictureCache::BytesOf(const Surface& picture) { return picture.Pixels().size() * sizeof(uint32_t); }
 
@@ -16,8 +28,7 @@ const Surface& ScaledPictureCache::Get(const void* key, DisplayScale scale, int3
         m_entries.splice(m_entries.begin(), m_entries, found);
         return m_entries.front().picture;
     }
-    const Surface part = source.drawPart(SourceSpan(source.width, scale, maxWidth), SourceSpan(source.height, scale, maxHeight));
-    Surface picture = ScaleNearestPart(part, source.width, source.height, scale, maxWidth, maxHeight);
+    Surface picture = Scaled(source, scale, maxWidth, maxHeight);
     ++m_made;
     m_bytes += BytesOf(picture);
     m_entries.push_front(Entry{key, scale.Dpi(), maxWidth, maxHeight, std::move(picture)});

@@ -15,6 +15,9 @@ struct PictureSource {
     int32_t width = 0;
     int32_t height = 0;
     std::function<Surface(int32_t partWidth, int32_t partHeight)> drawPart;
+    // Premultiplied pixels with opacity: scaled by area averaging (PremultipliedScaling.h);
+    // keyed pixels otherwise, scaled by nearest neighbour so that the key colour stays exact.
+    bool premultiplied = false;
 };
 
 class ScaledPictureCache {
@@ -44,6 +47,7 @@ private:
         int32_t maxWidth, maxHeight;
         Surface picture;
     };
+    static Surface Scaled(const PictureSource& source, DisplayScale scale, int32_t maxWidth, int32_t maxHeight);
     static size_t BytesOf(const Surface& picture);
     void TrimExceptFront();
 

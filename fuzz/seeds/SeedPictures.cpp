@@ -36,6 +36,9 @@ std::vector<std::vector<uint8_t>> PictureKinds() {
     for (const uint16_t bits : {1, 4, 8, 16, 24, 32}) kinds.push_back(Block(Header(7, 5, bits)));
     DibHeader topDown = Header(6, -4, 24);
     kinds.push_back(Block(topDown));
+    std::vector<uint8_t> noOpacity = Block(Header(6, 3, 32));  // every fourth byte 0: opaque, keyed
+    for (size_t i = kDibHeaderSize + 3; i < noOpacity.size(); i += 4) noOpacity[i] = 0;
+    kinds.push_back(noOpacity);
     DibHeader fields16 = Header(5, 3, 16);
     fields16.compression = kBiBitfields;
     kinds.push_back(Block(fields16, {0xF800, 0x07E0, 0x001F}));

@@ -37,7 +37,8 @@ const std::vector<Command>& CommandTable() {
          kOwnWords, "add an animation made from an animated GIF, a sprite sheet or pictures",
          [](const Operands& o, const FileListOpener&, std::ostream& out, std::ostream& err) { return RunImport(o, out, err); }},
         {"render", "FILE.rux ANIMATION OUT.gif|OUT.png [--to X,Y] [--seconds S] [--background RRGGBB] [--transparent]",
-         kOwnWords, "play an animation as the engine does into an animated GIF or a PNG film strip",
+         kOwnWords, "play an animation as the engine does into an animated GIF (soft edges cut at half opacity)\n"
+         "      or a PNG film strip (soft edges kept)",
          [](const Operands& o, const FileListOpener&, std::ostream& out, std::ostream& err) { return RunRender(o, out, err); }},
         {"install", "FILE.rux...", kOwnWords, "add the files to the installed-file list (first free File_N), once each",
          [](const Operands& o, const FileListOpener& open, std::ostream& out, std::ostream& err) {

@@ -4,6 +4,7 @@
 #include "CCharacterScene.h"
 #include "CLayeredAttributes.h"
 #include "MonitorLayout.h"
+#include "PictureOpacity.h"
 #include "RuntimeConstants.h"
 #include "ScopedHandles.h"
 #include "SurfaceBlit.h"
@@ -14,6 +15,31 @@ CCharacterPresenter::CCharacterPresenter(CCharacterScene& scene, const CAnimatio
     : m_scene(scene), m_player(player), m_layered(layered) {}
 
 bool CCharacterPresenter::IsLayered() const { return m_layered.Available(); }
+
+bool CCharacterPresenter::PresentsWithAlpha() const { return IsLayered() && m_scene.UsesOpacity(); }
+
+// A layered window whose attributes were set takes no UpdateLayeredWindow until its layered
+// style is cleared and set again; clearing it also drops the picture UpdateLayeredWindow gave.
+void CCharacterPresenter::UseOpacity(HWND window, bool opacity) {
+    if (opacity == m_scene.UsesOpacity()) return;
+    m_scene.UseOpacity(opacity);
+    m_idleShown = false;
+    if (!IsLayered() || window == nullptr) return;
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    SetWindowLongPtrA(window, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    SetWindowLongPtrA(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    if (!opacity) SetKeyColour(window);
+}
+
+const Surface& CCharacterPresenter::RegionPicture() {
+    if (!m_scene.UsesOpacity()) return m_scene.Back();
+    m_straight = m_scene.Back();
+    for (int y = 0; y < m_straight.Height(); ++y) {
+        uint32_t* row = m_straight.Row(y);
+        for (int x = 0; x < m_straight.Width(); ++x) row[x] = Unpremultiply(row[x]);
+    }
+    return m_straight;
+}
 
 void CCharacterPresenter::PresentBusy(HWND window) {
     m_idleShown = false;
@@ -40,6 +66,11 @@ void CCharacterPresenter::FollowPosition(HWND window) {
 // new region, then the picture at the frame rectangle.
 void CCharacterPresenter::Present(HWND window, bool repaint) {
     m_presents.fetch_add(1);
+    if (PresentsWithAlpha()) {
+        const auto& rect = m_scene.Rect();
+        m_alphaPicture.Show(m_layered, window, m_scene.Back(), POINT{rect.left, rect.top});
+        return;
+    }
     if (IsLayered()) {
         {
             WindowDc dc(window);
@@ -51,7 +82,7 @@ void CCharacterPresenter::Present(HWND window, bool repaint) {
     ApplyRegion(window);
     WindowDc dc(window);
     const POINT origin = DrawOrigin();
-    BlitSurface(dc.Get(), m_scene.Back(), origin.x, origin.y);
+    BlitSurface(dc.Get(), RegionPicture(), origin.x, origin.y);
 }
 
 void CCharacterPresenter::MoveToFrame(HWND window, bool repaint) {
@@ -65,22 +96,25 @@ void CCharacterPresenter::ApplyRegion(HWND window) {
     if (region && SetWindowRgn(window, region.Get(), TRUE) != 0) region.Release();
 }
 
+// A window shown through UpdateLayeredWindow keeps its picture itself and paints nothing.
 void CCharacterPresenter::Paint(HWND window) {
+    if (PresentsWithAlpha()) return;
     WindowDc dc(window);
     const POINT origin = DrawOrigin();
-    BlitSurface(dc.Get(), m_scene.Back(), origin.x, origin.y);
+    BlitSurface(dc.Get(), RegionPicture(), origin.x, origin.y);
 }
 
 void CCharacterPresenter::EraseBackground(HWND window, HDC dc) {
+    if (PresentsWithAlpha()) return;
     const POINT origin = DrawOrigin();
-    BlitSurface(dc, m_scene.Back(), origin.x, origin.y);
+    BlitSurface(dc, RegionPicture(), origin.x, origin.y);
     if (IsLayered()) SetKeyColour(window);
 }
 
 void CCharacterPresenter::DisplayChanged(HWND window, int screenWidth, int screenHeight) {
     m_idleShown = false;  // a new screen mode shows the picture anew
     if (IsLayered()) {
-        SetKeyColour(window);
+        if (!PresentsWithAlpha()) SetKeyColour(window);
         return;
     }
     // One monitor: the new screen size the message gives; several: the virtual screen.

@@ -46,8 +46,9 @@ bool CCharacterWindow::Create(HWND ownerWindow) {
     m_presenter.SetScreenOrigin(POINT{screen.left, screen.top});
     if (layered) {
         SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
-        // The real key colour is set at the first background erase.
-        m_owner.LayeredAttributes().Set(window, 0, 0, LWA_COLORKEY);
+        // The real key colour is set at the first background erase; a picture with opacity
+        // comes through UpdateLayeredWindow, which attributes once set would refuse.
+        if (!m_scene.UsesOpacity()) m_owner.LayeredAttributes().Set(window, 0, 0, LWA_COLORKEY);
     } else {
         // Nothing of the full-screen window shows until the first tick cuts its region.
         UniqueRegion empty = EmptyRegion();
@@ -75,6 +76,7 @@ bool CCharacterWindow::LoadCharacterFile(const std::string& path) {
         m_model = std::move(loaded);
         m_engine.RebindModel(*m_model);
         m_player.Rebind(m_model.get());
+        m_presenter.UseOpacity(Handle(), ModelHasOpacity(*m_model));
     });
     return true;
 }

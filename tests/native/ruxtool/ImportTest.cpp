@@ -8,6 +8,7 @@
 #include "FrameColours.h"
 #include "GifDecoder.h"
 #include "GifEncoder.h"
+#include "PictureDecoder.h"
 #include "PictureEncoder.h"
 #include "TestSupport.h"
 
@@ -134,9 +135,10 @@ TEST(ruxtool_Import, GridCutsCellsRowByRowAndRefusesGridsThatDoNotDivide) {
 
 TEST(ruxtool_Import, AlphaBelowHalfBecomesTheKeyColourAndOpaqueKeyColourStaysVisible) {
     TempDir dir;
-    // Alpha 0, 127, 128 on the key colour, 255; then the same colours in a picture without alpha.
+    // Alpha 0, 0, 255 on the key colour, 255 (only opaque and transparent pixels: keyed, 24-bit);
+    // then the same colours in a picture without alpha.
     WritePng(dir.File("alpha.png"), 4, 1, 4,
-             {10, 20, 30, 0, 40, 50, 60, 127, 0xAF, 0xAF, 0xAF, 128, 70, 80, 90, 255});
+             {10, 20, 30, 0, 40, 50, 60, 0, 0xAF, 0xAF, 0xAF, 255, 70, 80, 90, 255});
     WritePng(dir.File("plain.png"), 2, 1, 3, {0xAF, 0xAF, 0xAF, 70, 80, 90});
     const std::string file = dir.File("keyed.rux");
     const CommandResult result =
@@ -151,6 +153,35 @@ TEST(ruxtool_Import, AlphaBelowHalfBecomesTheKeyColourAndOpaqueKeyColourStaysVis
     EXPECT_EQ(frames[0].anchor, (PointF{2, 1}));
     EXPECT_EQ(frames[1].anchor, (PointF{1, 1}));
     EXPECT_EQ(frames[1].displayTime, 40u);
+    EXPECT_EQ(frames[0].image.BitCount(), 24);
+}
+
+// A picture with partial opacity keeps it: 32 bits, straight, transparent pixels keyed; its
+// export is a PNG with alpha, and building the export gives the same file back.
+TEST(ruxtool_Import, PartialOpacityIsKeptAndSurvivesExportAndBuild) {
+    TempDir dir;
+    WritePng(dir.File("soft.png"), 4, 1, 4, {10, 20, 30, 0, 40, 50, 60, 127, 0xAF, 0xAF, 0xAF, 255, 70, 80, 90, 1});
+    const std::string file = dir.File("soft.rux");
+    ASSERT_EQ(RunTool({"import", file, "Soft", dir.File("soft.png")}).exitCode, 0);
+    const CCharacterModel model(file);
+    const CFrame& frame = Imported(model, "Soft").frames.at(0);
+    EXPECT_EQ(frame.image.BitCount(), 32);
+    EXPECT_TRUE(frame.image.HasOpacity());
+    EXPECT_EQ(FrameColours(frame), (std::vector<uint32_t>{kKey, 0x28323C, 0xAFAFAE, 0x46505A}));
+    const std::vector<uint8_t>& block = frame.image.Block();
+    EXPECT_EQ(block[block.size() - 16 + 3], 0) << "opacity 0";
+    EXPECT_EQ(block[block.size() - 12 + 3], 127);
+    EXPECT_EQ(block[block.size() - 1], 1);
+
+    ASSERT_EQ(RunTool({"export", file, dir.File("out")}).exitCode, 0);
+    std::string png;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.File("out")))
+        if (entry.path().extension() == ".png") png = entry.path().string();
+    const DecodedPicture exported = DecodePictureFile(png);
+    EXPECT_EQ(exported.block, block) << "the PNG holds the opacity as its alpha";
+    const std::string rebuilt = dir.File("rebuilt.rux");
+    ASSERT_EQ(RunTool({"build", dir.File("out") + "/manifest.json", rebuilt}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(rebuilt), ReadBytes(file));
 }
 
 TEST(ruxtool_Import, AnExistingAnimationIsReplacedOnlyWithReplaceAndFailuresLeaveTheFileAsItWas) {

@@ -137,6 +137,50 @@ TEST(ruxtool_Render, AWalkShowsEachTickAtThePlayersFrameRectangle) {
     }
 }
 
+// A picture with opacity 0, 100, 128 and 255: a PNG strip keeps it (or blends it over the
+// background), a GIF cuts it at half.
+TEST(ruxtool_Render, SoftEdgesStayInPngStripsAndAreCutAtHalfInGifs) {
+    TempDir dir;
+    CCharacterModel model;
+    const std::vector<uint8_t> rgba = {0xAF, 0xAF, 0xAF, 0,   200, 100, 50, 100,
+                                       200,  100,  50,   128, 200, 100, 50, 255};
+    CFrame frame;
+    frame.image = CBryDIB(DibFromPixels(rgba.data(), 4, 1, 4));
+    frame.anchor = PointF{0, 1};
+    frame.displayTime = 100;
+    CAnimation stand;
+    stand.frames.push_back(frame);
+    model.FileAnimation("Stand", stand);
+    ASSERT_TRUE(model.Save(dir.File("soft.rux")));
+    const auto near = [](uint32_t a, uint32_t b) {
+        for (int shift = 0; shift < 32; shift += 8)
+            if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 1) return false;
+        return true;
+    };
+
+    ASSERT_EQ(RunTool({"render", dir.File("soft.rux"), "Stand", dir.File("soft.png"), "--transparent"}).exitCode, 0);
+    const auto kept = PixelsOfPicture(CBryDIB(DecodePictureFile(dir.File("soft.png")).block));
+    ASSERT_TRUE(kept && kept->channels == 4);
+    EXPECT_EQ(RgbaAt(kept->pixels, 0, 4) >> 24, 0u);
+    EXPECT_TRUE(near(RgbaAt(kept->pixels, 1, 4), 0x64C86432u)) << std::hex << RgbaAt(kept->pixels, 1, 4);
+    EXPECT_EQ(RgbaAt(kept->pixels, 3, 4), 0xFFC86432u);
+
+    ASSERT_EQ(RunTool({"render", dir.File("soft.rux"), "Stand", dir.File("over.png"), "--background", "000000"}).exitCode, 0);
+    const auto blended = PixelsOfPicture(CBryDIB(DecodePictureFile(dir.File("over.png")).block));
+    ASSERT_TRUE(blended.has_value());
+    EXPECT_EQ(RgbaAt(blended->pixels, 0, blended->channels), 0xFF000000u);
+    EXPECT_TRUE(near(RgbaAt(blended->pixels, 1, blended->channels), 0xFF4E2714u)) << "200, 100, 50 at 100/255";
+
+    ASSERT_EQ(RunTool({"render", dir.File("soft.rux"), "Stand", dir.File("soft.gif"), "--transparent"}).exitCode, 0);
+    const std::vector<uint8_t> bytes = ReadBytes(dir.File("soft.gif"));
+    const GifPicture gif = DecodeGif(bytes.data(), bytes.size(), GifLimits{8192, 1u << 30, 1000, false});
+    ASSERT_FALSE(gif.frames.empty()) << gif.error;
+    const std::vector<uint8_t>& first = gif.frames[0].rgba;
+    EXPECT_EQ(RgbaAt(first, 1, 4) >> 24, 0u) << "opacity 100 is cut";
+    EXPECT_TRUE(near(RgbaAt(first, 2, 4), 0xFFC86432u)) << std::hex << RgbaAt(first, 2, 4);
+    EXPECT_EQ(RgbaAt(first, 3, 4), 0xFFC86432u);
+}
+
 TEST(ruxtool_Render, MissingAnimationsFilesAndWalksAwayAreOneLineErrorsWithNothingWritten) {
     TempDir dir;
     ASSERT_TRUE(WalkingModel().Save(dir.File("walker.rux")));
