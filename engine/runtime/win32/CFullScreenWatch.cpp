@@ -74,10 +74,11 @@ CFullScreenWatch::CFullScreenWatch(std::function<void()> lookAgain) : m_lookAgai
         SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &OnEvent, 0, 0, kHookFlags));
     m_minimiseHook.Reset(
         SetWinEventHook(EVENT_SYSTEM_MINIMIZESTART, EVENT_SYSTEM_MINIMIZEEND, nullptr, &OnEvent, 0, 0, kHookFlags));
+    m_timer = SetTimer(nullptr, 0, kPollPeriodMs, &OnTimer);
 }
 
 CFullScreenWatch::~CFullScreenWatch() {
-    SetPolling(false);
+    if (m_timer != 0) KillTimer(nullptr, m_timer);
     SetThreadWatch(nullptr);
 }
 
@@ -93,16 +94,6 @@ void CFullScreenWatch::FollowForeground(HWND foreground) {
     m_windowHook.Reset(SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_LOCATIONCHANGE, nullptr, &OnEvent, process,
                                        thread, kHookFlags));
     if (m_windowHook) m_followedThread = thread;
-}
-
-void CFullScreenWatch::SetPolling(bool on) {
-    if (on == (m_timer != 0)) return;
-    if (!on) {
-        KillTimer(nullptr, m_timer);
-        m_timer = 0;
-        return;
-    }
-    m_timer = SetTimer(nullptr, 0, kPollPeriodMs, &OnTimer);
 }
 
 NotificationState CFullScreenWatch::State() const {

@@ -2,9 +2,10 @@
 // What a character that yields to full-screen programs watches, on its own thread: the
 // system's events for a change of the foreground window and for its minimising (any
 // program), and for the destruction, hiding, showing, move or resizing of the foreground
-// window (its thread only). Each such event asks the character to look again. Nothing is
-// polled, except once a second while the character stands aside, so that it comes back even
-// if an event was missed. Events arrive while the thread waits for messages.
+// window (its thread only). Each such event asks the character to look again at once. Not
+// every system sends them (Wine 8 reported no foreground change to such a hook), so while
+// the watch exists the character also looks once a second. Events and the look arrive while
+// the thread waits for messages.
 #include "Win32Api.h"
 
 #include <functional>
@@ -37,8 +38,6 @@ public:
 
     // Watches the foreground window's own thread (none for a window of this process).
     void FollowForeground(HWND foreground);
-    // The once-a-second look, while standing aside.
-    void SetPolling(bool on);
     // The user-notification state, when the system has SHQueryUserNotificationState.
     NotificationState State() const;
 

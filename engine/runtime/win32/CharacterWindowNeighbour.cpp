@@ -14,8 +14,6 @@ namespace {
 
 constexpr UINT kPlaceOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
-bool IsTopmost(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
 }  // namespace
 
 // Created with the topmost style, the window carries the child bit as well, for which some
@@ -100,29 +98,23 @@ void CCharacterWindow::ReconsiderFullScreen() {
     facts.character = m_player.CurrentFrameRect();
     for (const MonitorArea& area : CurrentMonitors()) facts.monitors.push_back(area.monitor);
     m_fullScreenWatch->FollowForeground(foreground.window);
-    const bool aside = ShouldStepAside(facts);
-    if (aside) {
+    if (ShouldStepAside(facts)) {
         StepAside(foreground.facts.candidate ? foreground.window : nullptr);
     } else if (m_asideFor.load() != nullptr) {
         ComeBack();
     }
-    m_fullScreenWatch->SetPolling(aside);
 }
 
-// Right below the full-screen window (the bottom for presentation settings), and the balloon
-// between the two, as owned windows stand above their owner. Below a window that is not
-// topmost, the character is not topmost either. It stays shown, and its requests go on.
+// To the bottom of the z-order, below the full-screen window and everything else, balloon
+// first so that it stays above its owner. It stays shown, and its requests go on.
 void CCharacterWindow::StepAside(HWND fullScreen) {
-    const HWND above = fullScreen != nullptr ? fullScreen : HWND_BOTTOM;
-    if (m_asideFor.load() == above) return;
-    const HWND balloon = m_balloon ? m_balloon->Handle() : nullptr;
-    const bool keepTopmost = fullScreen != nullptr && IsTopmost(fullScreen);
-    for (const HWND window : {Handle(), balloon}) {
-        if (window == nullptr) continue;
-        if (!keepTopmost) PlaceOwnWindow(window, HWND_NOTOPMOST);
-        PlaceOwnWindow(window, above);
+    const HWND reason = fullScreen != nullptr ? fullScreen : HWND_BOTTOM;
+    if (m_asideFor.load() == reason) return;
+    if (m_asideFor.load() == nullptr) {
+        if (m_balloon) PlaceOwnWindow(m_balloon->Handle(), HWND_BOTTOM);
+        PlaceOwnWindow(Handle(), HWND_BOTTOM);
     }
-    m_asideFor.store(above);
+    m_asideFor.store(reason);
 }
 
 void CCharacterWindow::ComeBack() {
@@ -133,8 +125,5 @@ void CCharacterWindow::ComeBack() {
 
 // A balloon shown while the character stands aside stands aside with it.
 void CCharacterWindow::KeepBalloonAside() {
-    const HWND above = m_asideFor.load();
-    if (above == nullptr || !m_balloon || m_balloon->Handle() == nullptr) return;
-    if (above == HWND_BOTTOM || !IsTopmost(above)) PlaceOwnWindow(m_balloon->Handle(), HWND_NOTOPMOST);
-    PlaceOwnWindow(m_balloon->Handle(), above);
+    if (m_asideFor.load() != nullptr && m_balloon) PlaceOwnWindow(m_balloon->Handle(), HWND_BOTTOM);
 }
