@@ -120,7 +120,7 @@ TEST(FullScreenRule, AWindowCoveringTheCharactersMonitorCounts) {
     facts = OnLeftMonitor(kLeft);
     facts.character = {3000, 100, 3160, 300};
     EXPECT_FALSE(ShouldStepAside(facts)) << "a character on no monitor";
-    facts.character = {1200, 100, 1360, 300};
+    facts.character = {1260, 100, 1420, 300};
     EXPECT_FALSE(ShouldStepAside(facts)) << "mostly on the other monitor";
 }
 
