@@ -12,7 +12,15 @@
 #include "IntegerConversion.h"
 #include "RuntimeConstants.h"
 
+namespace {
+
+bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+
+}  // namespace
+
 bool CCharacterWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Click-through: whatever mouse message still arrives is dropped, not reported.
+    if (IsClickThrough() && IsMouseMessage(message)) return true;
     switch (message) {
     case WM_LBUTTONDOWN:
         OnLeftButtonDown(wParam, lParam);

@@ -207,10 +207,11 @@ TEST(CharacterInput, PositionChangesReportMovesAndZOrder) {
     EXPECT_EQ(character.Body().ZOrderValue(), reinterpret_cast<HWND>(1));
     PumpFor(150);
     character.Receiver().Clear();
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Topmost from the start, the window is at the top already: to the bottom is a change.
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_TRUE(PumpUntil([&] { return !character.Receiver().Of(CRN_ZORDER).empty(); }, 2000));
-    EXPECT_EQ(character.Receiver().Of(CRN_ZORDER)[0].wParam, reinterpret_cast<WPARAM>(HWND_TOP));
-    EXPECT_EQ(character.Body().ZOrderValue(), HWND_TOP);
+    EXPECT_EQ(character.Receiver().Of(CRN_ZORDER)[0].wParam, reinterpret_cast<WPARAM>(HWND_BOTTOM));
+    EXPECT_EQ(character.Body().ZOrderValue(), HWND_BOTTOM);
     EXPECT_TRUE(character.Receiver().Of(CRN_MOVE).empty()) << "a pure z-order change is no move";
 
     character.Receiver().Clear();
