@@ -3,6 +3,7 @@
 #include "DeskProtocol.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace desk {
 namespace {
@@ -33,7 +34,7 @@ Words SplitWords(const std::vector<std::string>& arguments) {
 bool ParseCoordinate(const std::string& text, long& out) {
     std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
     if (start == text.size() || text.size() - start > 7) return false;
-    if (!std::all_of(text.begin() + static_cast<long>(start), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (!std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     out = std::stol(text);
     return out >= -kMaxDeskCoordinate && out <= kMaxDeskCoordinate;

@@ -86,7 +86,8 @@ TEST(DeskLineReader, CutsLinesAcrossChunksAndRefusesLongOnes) {
     CDeskLineReader reader(10);
     std::vector<std::string> lines;
     EXPECT_TRUE(reader.Append("ab", 2, lines));
-    EXPECT_TRUE(reader.Append("c\r\n\n\r\nde\nf", 11, lines));
+    const std::string mixed = "c\r\n\n\r\nde\nf";
+    EXPECT_TRUE(reader.Append(mixed.data(), mixed.size(), lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"abc", "de"}));
     EXPECT_TRUE(reader.HasPartialLine());
 
