@@ -21,8 +21,11 @@ UniqueKernelHandle StartCompanion(std::string& error) {
     const std::wstring folder = OwnFolder();
     const std::wstring program = folder + L"\\VimroDesk.exe";
     std::wstring commandLine = L"\"" + program + L"\"";
+    // No standard handles at all, and none inherited: nothing the companion prints can reach
+    // vimro's output, nor hold it open for the companion's whole life.
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                         DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP, nullptr,

@@ -64,7 +64,9 @@ TEST_F(DeskChannel, AnswersRequestsInOrderOnOneConnection) {
         const json reply = json::parse(*line);
         EXPECT_EQ(reply["id"], id);
         EXPECT_EQ(reply["ok"], true) << *line;
-        if (id == 1) EXPECT_EQ(reply["completed"], true);
+        if (id == 1) {
+            EXPECT_EQ(reply["completed"], true);
+        }
     }
 }
 
@@ -126,7 +128,7 @@ TEST_F(DeskChannel, AClientThatGoesAwayWhileWaitingHarmsNoOne) {
 
 // The descriptor Wine stores and reports: one entry, the user's. That other accounts are
 // refused, and remote clients, rests on Windows' access check and PIPE_REJECT_REMOTE_CLIENTS.
-TEST_F(DeskChannel, ThePipeAdmitsTheUserAloneAndCannotBeServedTwice) {
+TEST_F(DeskChannel, ThePipeAdmitsTheUserAlone) {
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     ASSERT_EQ(GetSecurityInfo(served.Pipe(), SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
@@ -147,7 +149,12 @@ TEST_F(DeskChannel, ThePipeAdmitsTheUserAloneAndCannotBeServedTwice) {
     ASSERT_TRUE(GetTokenInformation(token.Get(), TokenUser, user.data(), static_cast<DWORD>(user.size() * 4), &bytes));
     EXPECT_TRUE(EqualSid(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &allowed->SidStart));
 
-    // A second server of the same name is refused, in another process as in this one.
+}
+
+// FILE_FLAG_FIRST_PIPE_INSTANCE: Wine ignores it, so there this holds on Windows alone.
+TEST_F(DeskChannel, ASecondServerOfTheNameIsRefused) {
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr)
+        GTEST_SKIP() << "Wine creates a first instance of a name that is taken";
     desk::FakeDeskCharacters characters;
     desk::CDeskChannel second(characters, [] {});
     EXPECT_FALSE(second.Start());

@@ -16,17 +16,23 @@ struct VimroRun {
     bool outputClosed = false;  // nobody but vimro held its output
 };
 
-// Everything in the pipe now; whether its writing end has been closed by all.
+// Everything in the pipe; whether its writing end was closed by all within 3 s (Wine's console
+// host for vimro may hold it a moment after vimro has ended; the companion would for ever).
 bool DrainPipe(HANDLE pipe, std::string& text) {
-    for (;;) {
+    const ULONGLONG deadline = GetTickCount64() + 3000;
+    while (GetTickCount64() < deadline) {
         DWORD available = 0;
         if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) return GetLastError() == ERROR_BROKEN_PIPE;
-        if (available == 0) return false;
+        if (available == 0) {
+            Sleep(20);
+            continue;
+        }
         std::string chunk(available, '\0');
         DWORD got = 0;
         if (!ReadFile(pipe, chunk.data(), available, &got, nullptr)) return false;
         text.append(chunk.data(), got);
     }
+    return false;
 }
 
 VimroRun RunVimro(const std::wstring& arguments) {
