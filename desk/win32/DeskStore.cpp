@@ -69,13 +69,23 @@ bool DeskStore::StartsWithWindows() const {
 }
 
 void DeskStore::SetStartWithWindows(bool start) const {
-    const UserKey key(kRunKey, UserKey::Mode::Create);
+    const UserKey key(kRunKey, start ? UserKey::Mode::Create : UserKey::Mode::Write);
     const std::wstring path = ProgramPath();
     if (start && !path.empty()) {
         key.WriteString(kRunValue, L"\"" + path + L"\"");
     } else {
         key.DeleteValue(kRunValue);
     }
+}
+
+}  // namespace desk
+
+namespace desk {
+
+void DeskStore::Forget() const {
+    SetStartWithWindows(false);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kStateKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, kStateKey);
 }
 
 }  // namespace desk

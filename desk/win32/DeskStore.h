@@ -21,6 +21,9 @@ public:
     bool StartsWithWindows() const;
     // Writes the quoted path of this program into the Run key, or removes it.
     void SetStartWithWindows(bool start) const;
+
+    // Removes everything the companion wrote: HKCU\Software\VimroDesk and the Run value.
+    void Forget() const;
 };
 
 }  // namespace desk

@@ -13,7 +13,8 @@ UserKey::UserKey(const wchar_t* path, Mode mode) {
     const LONG result = mode == Mode::Create
                             ? RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
                                               &key, nullptr)
-                            : RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &key);
+                            : RegOpenKeyExW(HKEY_CURRENT_USER, path, 0,
+                                            mode == Mode::Write ? KEY_READ | KEY_WRITE : KEY_READ, &key);
     if (result == ERROR_SUCCESS) m_key = key;
 }
 

@@ -8,7 +8,7 @@
 
 class UserKey {
 public:
-    enum class Mode { Read, Create };
+    enum class Mode { Read, Write, Create };  // Write opens an existing key only
     UserKey(const wchar_t* path, Mode mode);
     UserKey(const UserKey&) = delete;
     UserKey& operator=(const UserKey&) = delete;

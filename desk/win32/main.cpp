@@ -2,7 +2,10 @@
 // area, lets them live there and remembers them across runs. One per user session.
 #include <windows.h>
 
+#include <cstring>
+
 #include "DeskApp.h"
+#include "Forget.h"
 #include "SingleInstance.h"
 #include "WideText.h"
 
@@ -34,7 +37,11 @@ int RunMessageLoop() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    if (commandLine != nullptr && std::strstr(commandLine, "--forget") != nullptr) {
+        ForgetEverything();
+        return 0;
+    }
     const SingleInstance single;
     if (!single.First()) return 0;
     const Apartment apartment;
