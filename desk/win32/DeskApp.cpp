@@ -37,7 +37,9 @@ std::string DeskApp::Start() {
     m_tray = std::make_unique<TrayIcon>(m_window.Get(), kTrayMessage, m_icon.Get(), L"VimroDesk");
     m_tray->Add();  // without a notification area now, TaskbarCreated adds it later
     m_characters->RestoreShown();
-    // COMMAND CHANNEL: create the pipe server here, over *m_characters, quitting with Quit().
+    // Without its pipe (another process serves the name) the companion still serves its menu.
+    m_channel = std::make_unique<CDeskChannel>(*m_characters, [this] { Quit(); });
+    if (!m_channel->Start()) m_channel.reset();
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "CDeskChannel.h"
 #include "DeskIcon.h"
 #include "DeskStore.h"
 #include "DeskWindow.h"
@@ -44,8 +45,8 @@ private:
     DeskWindow m_window;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<EngineCharacters> m_characters;
-    // COMMAND CHANNEL: the pipe server of desk/win32/DeskChannel.h, made in Start over
-    // *m_characters, goes here (declared after m_characters, so that it goes first).
+    // The command channel (vimro and scripts) over *m_characters: it goes before them.
+    std::unique_ptr<CDeskChannel> m_channel;
     std::deque<std::string> m_hideChosen;
 };
 
