@@ -103,8 +103,8 @@ DeskResult EngineCharacters::Show(const std::string& name) {
     const auto place = saved.find(installed->name);
     shown->Apply(m_settings, GetTickCount64());
     const DeskPoint wanted = place != saved.end() ? place->second.position : FirstPlace();
-    shown->MoveTo(wanted);
-    shown->MoveTo(KeepOnScreen(wanted, shown->Box(), AllWorkAreas()));
+    shown->MoveTo(KeepOnScreen(wanted, shown->UsualBox(), AllWorkAreas()));
+    shown->PlayFirstPicture();
     shown->SetVisible(true);
     SavePlace(*shown, true);
     m_shown[key] = std::move(shown);

@@ -71,11 +71,31 @@ CharacterBox ShownCharacter::Box() const {
         return Scaled(kUsualBox, m_scalePercent);
     }
     const DeskPoint at = Position();
-    const bool around = at.x >= window.left && at.x <= window.right && at.y >= window.top && at.y <= window.bottom;
+    const bool around = at.x > window.left && at.x < window.right && at.y > window.top && at.y < window.bottom;
     if (!around || window.right - window.left > kLargestWindow || window.bottom - window.top > kLargestWindow) {
         return Scaled(kUsualBox, m_scalePercent);
     }
     return {window.left - at.x, window.top - at.y, window.right - at.x, window.bottom - at.y};
+}
+
+CharacterBox ShownCharacter::UsualBox() const { return Scaled(kUsualBox, m_scalePercent); }
+
+void ShownCharacter::PlayFirstPicture() {
+    std::string first;
+    for (const std::string& name : m_animations) {
+        if (SameCharacterName(name, "Stand")) first = name;
+    }
+    const LifeAnimations life = LifeAnimations::From(m_animations);
+    if (first.empty() && !life.idles.empty()) first = life.idles.front();
+    if (first.empty() && !m_animations.empty()) first = m_animations.front();
+    if (first.empty()) return;
+    const DeskPoint here = Position();
+    const com::Bstr name(WideFromUtf8(first));
+    LONG requestId = 0;
+    if (SUCCEEDED(m_character->Play(name.Get(), here.x, here.y, 0, &requestId)) && requestId > 0) {
+        Queued(S_OK, requestId);
+        m_lifeRequest = requestId;
+    }
 }
 
 void ShownCharacter::MoveTo(DeskPoint point) { m_character->SetPosition(point.x, point.y); }

@@ -37,8 +37,13 @@ public:
     bool Connected() const { return m_connection.Connected(); }
 
     DeskPoint Position() const;
-    // The window around the reference point.
+    // The window around the reference point; before the window has followed the point (it
+    // does at the character's next tick), about a character's size.
     CharacterBox Box() const;
+    CharacterBox UsualBox() const;
+    // A loaded character shows no picture until it plays: its first one, from "Stand", else
+    // an idle animation, else its first animation.
+    void PlayFirstPicture();
     void MoveTo(DeskPoint point);
     void SetVisible(bool visible);
     void Apply(const DeskSettings& settings, uint64_t nowMs);

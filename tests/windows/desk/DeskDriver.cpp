@@ -9,6 +9,8 @@
 //   desk_driver cpu SECONDS                    the companion's CPU time over SECONDS
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -123,6 +125,16 @@ int Run(int argc, char** argv) {
     }
     if (Companion() == nullptr) return Fail("no companion window");
     if (step == "open-menu") {
+        // The cursor onto the icon first, as a user's click leaves it: the menu opens there.
+        NOTIFYICONIDENTIFIER icon{};
+        icon.cbSize = sizeof(icon);
+        icon.hWnd = Companion();
+        icon.uID = 1;
+        RECT where{};
+        if (SUCCEEDED(Shell_NotifyIconGetRect(&icon, &where))) {
+            SetCursorPos((where.left + where.right) / 2, (where.top + where.bottom) / 2);
+            std::printf("icon %ld %ld %ld %ld\n", where.left, where.top, where.right, where.bottom);
+        }
         PostMessageW(Companion(), kTrayMessage, 1, WM_RBUTTONUP);
         if (!WaitFor([] { return VisibleWindowOfClass(L"#32768") != nullptr; })) return Fail("no menu came up");
         RECT rect{};
