@@ -1,6 +1,7 @@
 #include "DeskProtocol.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace desk {

@@ -21,12 +21,6 @@ std::string Narrow(const std::wstring& ascii) {
 
 }  // namespace
 
-std::wstring DeskPipeName() {
-    DWORD session = 0;
-    if (!ProcessIdToSessionId(GetCurrentProcessId(), &session)) session = 0;
-    return L"\\\\.\\pipe\\VimroDesk-" + std::to_wstring(session);
-}
-
 // Lines from the clients' threads reach the dispatcher through a hidden message-only window
 // of the UI thread: one posted message per batch, the batch itself in an inbox.
 class CDeskChannel::Impl final : public IDeskLineSink {

@@ -3,6 +3,7 @@
 // object per line each way. Clients are served on threads of their own; every command runs
 // on the thread that made the channel (the companion's UI thread, which must pump messages),
 // so IDeskCharacters is only ever called there. Stops when destroyed.
+#include "DeskPipeName.h"
 #include "IDeskCharacters.h"
 
 #include <cstddef>
@@ -18,9 +19,6 @@ struct DeskChannelLimits {
     unsigned long idleTimeoutMs = 10000;    // a client that sends no complete line for this long is dropped
     unsigned long writeTimeoutMs = 10000;   // a client that does not read its reply for this long is dropped
 };
-
-// \\.\pipe\VimroDesk-<session id>: the name the companion serves for this logon session.
-std::wstring DeskPipeName();
 
 class CDeskChannel {
 public:

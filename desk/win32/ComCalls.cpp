@@ -20,18 +20,3 @@ std::string FailureText(HRESULT result) {
     }
     return text + " (" + code + ")";
 }
-
-HRESULT PutPropertyByName(IDispatch& object, const wchar_t* name, long value) {
-    DISPID member = 0;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    HRESULT result = object.GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &member);
-    if (FAILED(result)) return result;
-    VARIANT argument;
-    VariantInit(&argument);
-    argument.vt = VT_I4;
-    argument.lVal = value;
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS parameters{&argument, &named, 1, 1};
-    return object.Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr,
-                         nullptr);
-}

@@ -1,12 +1,8 @@
 #pragma once
-// Small helpers around the engine's COM calls: the reason of a failure on one line, and
-// properties set by name through IDispatch (the members an older engine may lack).
+// The reason of a failed call of the engine, on one line.
 #include "PlatformHeaders.h"
 
 #include <string>
 
 // "why (0x80020009)": the error information's description when the call left one.
 std::string FailureText(HRESULT result);
-
-// Sets a 4-byte integer property by its name; the engine converts to the property's type.
-HRESULT PutPropertyByName(IDispatch& object, const wchar_t* name, long value);

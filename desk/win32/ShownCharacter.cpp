@@ -1,5 +1,7 @@
 #include "ShownCharacter.h"
 
+#include <algorithm>
+
 #include "Bstr.h"
 #include "ComCalls.h"
 #include "InstalledCharacters.h"
@@ -10,10 +12,14 @@ namespace desk {
 namespace {
 
 constexpr long kHideMenuCommand = 1;  // the engine's context menu: "Hide"
-// About a character's window around its reference point at 100 %: the box taken when the
-// window does not tell (region mode, where it covers the screen, or not yet moved to a new
-// place, which it follows at its next tick).
-constexpr CharacterBox kUsualBox{-80, -190, 80, 10};
+// About a character's window around its reference point at 100 % (a picture of about 96 x 120
+// at the top-left of the window, the point between its feet): the box taken when the window
+// does not tell (region mode, where it covers the screen, or not yet moved to a new place,
+// which it follows at its next tick).
+constexpr CharacterBox kUsualBox{-48, -120, 112, 8};
+// The window is the drawing surface, taller than most pictures: what lies below the feet is
+// transparent, and the feet may stand on the work area's bottom edge.
+constexpr long kBelowTheFeet = 8;
 constexpr long kLargestWindow = 1000;
 
 CharacterBox Scaled(CharacterBox box, int percent) {
@@ -75,7 +81,8 @@ CharacterBox ShownCharacter::Box() const {
     if (!around || window.right - window.left > kLargestWindow || window.bottom - window.top > kLargestWindow) {
         return Scaled(kUsualBox, m_scalePercent);
     }
-    return {window.left - at.x, window.top - at.y, window.right - at.x, window.bottom - at.y};
+    return {window.left - at.x, window.top - at.y, window.right - at.x,
+            std::min(window.bottom - at.y, kBelowTheFeet * m_scalePercent / 100)};
 }
 
 CharacterBox ShownCharacter::UsualBox() const { return Scaled(kUsualBox, m_scalePercent); }
@@ -110,8 +117,8 @@ void ShownCharacter::Apply(const DeskSettings& settings, uint64_t nowMs) {
     m_character->put_sound(settings.quiet ? 0 : 1);
     com::ComPtr<IBalloon> balloon;
     if (SUCCEEDED(m_character->get_Balloon(balloon.Put())) && balloon) balloon->put_Enabled(settings.quiet ? 0 : 1);
-    PutPropertyByName(*m_character.Get(), L"YieldToFullScreen", settings.stepAside ? 1 : 0);
-    PutPropertyByName(*m_character.Get(), L"Scale", settings.scalePercent);
+    m_character->put_YieldToFullScreen(settings.stepAside ? 1 : 0);
+    m_character->put_Scale(settings.scalePercent);
 }
 
 DeskResult ShownCharacter::Queued(HRESULT result, long requestId) {

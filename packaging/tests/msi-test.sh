@@ -56,7 +56,7 @@ install_seconds=$(echo "$(date +%s.%N) - $start" | bc)
 folder=$(ls -d "$VIMRO_WINE_STATE"/prefix/drive_c/users/*/AppData/Local/Programs/"$user_folder" 2>/dev/null)
 [ -n "$folder" ] || fail "nothing in %LOCALAPPDATA%\\Programs\\$user_folder"
 winfolder="C:$(echo "${folder#*/drive_c}" | tr / '\\')"
-for file in VimroGE.dll Tarvel.exe ruxtool.exe vgedemo.exe VimroDesk.exe samples/Pip.rux samples/sounds/step.wav \
+for file in VimroGE.dll Tarvel.exe ruxtool.exe vgedemo.exe VimroDesk.exe vimro.exe samples/Pip.rux samples/sounds/step.wav \
   docs/client-guide.md sdk/VimroGE.idl sdk/examples/CMakeLists.txt; do
   [ -f "$folder/$file" ] || fail "the install has no $file"
 done

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # VimroDesk as a user meets it, in a Wine prefix of its own (<build>/wine-desk): the engine
 # registered and Pip and Ball installed, VimroDesk starts (a second start ends at once), its
-# tray menu opens and shows Pip, Pip is dragged elsewhere, Exit, VimroDesk starts again and Pip
+# tray menu opens and shows Pip, "vimro say" makes him speak, Pip is dragged elsewhere, Exit, VimroDesk starts again and Pip
 # is back where he was; the companion's CPU with Pip idle; "VimroDesk --forget" ends it and
 # leaves nothing in the registry. Screenshots go to <build>/desk-shots.
 #   desk-test.sh BUILD_DIR
@@ -61,6 +61,12 @@ first_place=$(place)
 echo "saved: $first_place"
 echo "$first_place" | grep -q '^shown ' || fail "no saved place for Pip"
 shot desk-pip
+said=$("$runner" "$build/bin/vimro.exe" say Pip "Hello! I live on your desktop now." 2>/dev/null | tr -d '\r')
+echo "vimro say: $said"
+echo "$said" | grep -qi 'ok\|said\|[0-9]' || fail "vimro say: $said"
+sleep 1.5
+shot desk-pip-speaking
+"$runner" "$build/bin/vimro.exe" list 2>/dev/null | tr -d '\r'
 
 step "Quiet (nothing moves by itself from here), Pip dragged up and left"
 driver command 102 >/dev/null
