@@ -45,7 +45,7 @@ PipPose Stretching(float reach, float lower, bool yawn) {
     PipPose pose;
     pose.frontNear = {reach, 0.0f};
     pose.frontFar = {reach * 0.8f, 0.0f};
-    pose.lean = -0.12f * lower;
+    pose.lean = -0.04f * lower;
     pose.headTilt = yawn ? 0.25f : 0.0f;
     pose.mouthOpen = yawn;
     pose.eyesClosed = yawn;
@@ -56,8 +56,8 @@ PipPose Stretching(float reach, float lower, bool yawn) {
 // Front paws forward, chest down, a yawn, and up again.
 CAnimation IdleStretch() {
     return Animate("IdleStretch", {{Stretching(0.25f, 0.4f, false), {250, {}, {}}},
-                                   {Stretching(0.55f, 1.0f, false), {400, {}, {}}},
-                                   {Stretching(0.55f, 1.0f, true), {800, {}, {}}},
+                                   {Stretching(0.42f, 1.0f, false), {400, {}, {}}},
+                                   {Stretching(0.42f, 1.0f, true), {800, {}, {}}},
                                    {Stretching(0.3f, 0.5f, false), {250, {}, {}}},
                                    {PipPose{}, {300, {}, {}}}});
 }
