@@ -95,6 +95,14 @@ public:
     STDMETHODIMP get_IdleOn(LONG* value) override;
     STDMETHODIMP put_IdleOn(LONG value) override;
 
+    // ICharacter2, the desktop neighbour (CharacterNeighbourMembers.cpp)
+    STDMETHODIMP get_YieldToFullScreen(LONG* value) override;
+    STDMETHODIMP put_YieldToFullScreen(LONG value) override;
+    STDMETHODIMP get_ClickThrough(LONG* value) override;
+    STDMETHODIMP put_ClickThrough(LONG value) override;
+    STDMETHODIMP get_Scale(LONG* value) override;
+    STDMETHODIMP put_Scale(LONG value) override;
+
     // IConnectionPointContainer
     STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) override;
     STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
@@ -165,5 +173,8 @@ private:
     std::wstring m_showAnimation, m_hideAnimation, m_idleAnimation;  // in the list's spelling
     std::vector<std::wstring> m_idleNames;
     bool m_idleOn = false;
+    bool m_yieldToFullScreen = false;
+    bool m_clickThrough = false;
+    LONG m_scalePercent = 100;
     std::minstd_rand m_idleChoice;
 };

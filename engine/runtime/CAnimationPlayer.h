@@ -43,8 +43,8 @@ public:
 
     // Screen pixels per file pixel for pictures, anchors and shifts; positions and destinations
     // are screen coordinates at every scale. Any thread may read it.
-    void SetScale(DisplayScale scale) { m_dpi.store(scale.Dpi(), std::memory_order_relaxed); }
-    DisplayScale Scale() const { return DisplayScale::FromDpi(m_dpi.load(std::memory_order_relaxed)); }
+    void SetScale(DisplayScale scale) { m_scale.store(scale.Packed(), std::memory_order_relaxed); }
+    DisplayScale Scale() const { return DisplayScale::FromPacked(m_scale.load(std::memory_order_relaxed)); }
     // The frame shown now, or none.
     const CFrame* CurrentFrame() const;
 
@@ -81,7 +81,7 @@ private:
     float m_destinationX = 0, m_destinationY = 0;
     bool m_playOnce = false;
     std::atomic<uint64_t> m_position{0};  // the bits of x (low half) and y (high half); 0 is (0, 0)
-    std::atomic<uint32_t> m_dpi{kBaseDpi};
+    std::atomic<uint32_t> m_scale{DisplayScale{}.Packed()};
     bool m_running = false;
     bool m_soundPending = false;
     std::string m_soundName;

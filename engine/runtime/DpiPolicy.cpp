@@ -4,7 +4,9 @@
 
 #include "IntegerConversion.h"
 
-DisplayScale CharacterScale(const DpiFacts& facts) {
+namespace {
+
+DisplayScale ScaleOfDpi(const DpiFacts& facts) {
     switch (facts.awareness) {
     case WindowAwareness::Unaware:
         return DisplayScale{};
@@ -15,6 +17,10 @@ DisplayScale CharacterScale(const DpiFacts& facts) {
     }
     return DisplayScale{};
 }
+
+}  // namespace
+
+DisplayScale CharacterScale(const DpiFacts& facts) { return ScaleOfDpi(facts).AtPercent(facts.percent); }
 
 DpiChangeAction DecideDpiChange(const DpiFacts& facts, DisplayScale current) {
     DpiChangeAction action;

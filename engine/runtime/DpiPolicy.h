@@ -22,12 +22,14 @@ struct DpiFacts {
     bool layered = true;
     uint32_t windowDpi = 0;   // the window's own DPI (GetDpiForWindow); 0 when unknown
     uint32_t monitorDpi = 0;  // region mode: the DPI of the monitor under the reference point
+    uint32_t percent = kWholePercent;  // the size the client chose, on top of the DPI's scale
 };
 
 // The scale the character's pictures are drawn at. A layered window is the character: its
 // own DPI. A region-mode window covers every monitor, so its own DPI is that of the monitor
 // holding most of the desktop; a per-monitor-aware one draws at the DPI of the monitor under
 // the reference point instead, which a change of scale cannot move, so it never flip-flops.
+// The client's size multiplies whichever applies.
 DisplayScale CharacterScale(const DpiFacts& facts);
 
 // What WM_DPICHANGED does to a character window drawn at current.

@@ -10,7 +10,7 @@ size_t ScaledPictureCache::BytesOf(const Surface& picture) { return picture.Pixe
 const Surface& ScaledPictureCache::Get(const void* key, DisplayScale scale, int32_t maxWidth, int32_t maxHeight,
                                        const PictureSource& source) {
     const auto found = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) {
-        return e.key == key && e.dpi == scale.Dpi() && e.maxWidth == maxWidth && e.maxHeight == maxHeight;
+        return e.key == key && e.scale == scale && e.maxWidth == maxWidth && e.maxHeight == maxHeight;
     });
     if (found != m_entries.end()) {
         m_entries.splice(m_entries.begin(), m_entries, found);
@@ -20,7 +20,7 @@ const Surface& ScaledPictureCache::Get(const void* key, DisplayScale scale, int3
     Surface picture = ScaleNearestPart(part, source.width, source.height, scale, maxWidth, maxHeight);
     ++m_made;
     m_bytes += BytesOf(picture);
-    m_entries.push_front(Entry{key, scale.Dpi(), maxWidth, maxHeight, std::move(picture)});
+    m_entries.push_front(Entry{key, scale, maxWidth, maxHeight, std::move(picture)});
     TrimExceptFront();
     return m_entries.front().picture;
 }

@@ -40,7 +40,7 @@ public:
 private:
     struct Entry {
         const void* key;
-        uint32_t dpi;
+        DisplayScale scale;
         int32_t maxWidth, maxHeight;
         Surface picture;
     };

@@ -5,6 +5,7 @@
 
 #include "CBalloonWindow.h"
 #include "CharacterMessages.h"
+#include "CFullScreenWatch.h"
 #include "CharacterWindowClass.h"
 #include "CodeModule.h"
 #include "DpiAwareness.h"
@@ -52,6 +53,7 @@ bool CCharacterWindow::Create(HWND ownerWindow) {
         if (empty && SetWindowRgn(window, empty.Get(), TRUE) != 0) empty.Release();
     }
     ApplyScale(CharacterScale(CurrentDpiFacts()));
+    MakeTopmost();
     return true;
 }
 
@@ -138,6 +140,8 @@ LRESULT CALLBACK CCharacterWindow::Procedure(HWND window, UINT message, WPARAM w
 }
 
 LRESULT CCharacterWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT handled = 0;
+    if (HandleNeighbourMessage(message, wParam, lParam, handled)) return handled;
     switch (message) {
     case WM_TIMER:
         OnTimer();
@@ -219,6 +223,7 @@ DpiFacts CCharacterWindow::CurrentDpiFacts() const {
     facts.awareness = WindowAwarenessOf(window);
     facts.layered = m_presenter.IsLayered();
     facts.windowDpi = m_owner.WindowDpiOf(window);
+    facts.percent = m_scalePercent.load();
     if (!facts.layered && facts.awareness == WindowAwareness::PerMonitor) {
         const PointF point = m_player.Position();
         facts.monitorDpi = m_owner.MonitorDpiAt(POINT{TruncateToInt32(point.x), TruncateToInt32(point.y)});
@@ -277,7 +282,7 @@ void CCharacterWindow::BringBackOntoAMonitor() {
 void CCharacterWindow::OnPositionChanged(const WINDOWPOS& position, LPARAM lParam) {
     constexpr UINT kUnchanged = SWP_NOMOVE | SWP_NOSIZE;
     if ((position.flags & kUnchanged) != kUnchanged) PostToReceiver(CRN_MOVE, 0 /* move cause */, lParam);
-    if ((position.flags & SWP_NOZORDER) == 0) {
+    if ((position.flags & SWP_NOZORDER) == 0 && !IsOwnZOrderChange()) {
         m_zOrder.store(position.hwndInsertAfter);
         PostToReceiver(CRN_ZORDER, reinterpret_cast<WPARAM>(position.hwndInsertAfter), 0);
     }

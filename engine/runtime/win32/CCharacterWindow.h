@@ -21,6 +21,7 @@
 #include "DpiPolicy.h"
 
 class CBalloonWindow;
+class CFullScreenWatch;
 class ICharacterOwner;
 
 // Runs a function on the character thread (sent, so the caller waits); lParam is the key under
@@ -78,6 +79,19 @@ public:
     // Written once before the first request, read-only afterwards.
     const CCharacterModel& Model() const { return m_model; }
 
+    // A good neighbour on the desktop (CharacterWindowNeighbour.cpp), from the client's thread.
+    // The size the client chose in percent, on top of the monitor's scale.
+    void SetScalePercent(uint32_t percent);
+    // The mouse passes through the character to whatever lies below: no mouse notification,
+    // no drag, no context menu while it is on.
+    void SetClickThrough(bool on);
+    bool IsClickThrough() const { return m_clickThrough.load(); }
+    // Steps out of the way of a full-screen program of another process on its monitor (below
+    // that program's window) and comes back when that ends.
+    void SetYieldToFullScreen(bool on);
+    // The window of the full-screen program the character stands below now, or none.
+    HWND SteppedAsideFor() const { return m_asideFor.load(); }
+
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -101,6 +115,16 @@ private:
     void OnPlay(WPARAM wParam, LPARAM lParam);
     void OnPlayCommon(WPARAM wParam, LPARAM lParam);
     void AppendOrComplete(std::optional<Request> request, int32_t requestId);
+
+    // The desktop neighbour (CharacterWindowNeighbour.cpp).
+    void MakeTopmost();
+    bool HandleNeighbourMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool IsOwnZOrderChange() const { return m_ownZOrderChange; }
+    void ReconsiderFullScreen();
+    void StepAside(HWND fullScreen);
+    void ComeBack();
+    void KeepBalloonAside();
+    void PlaceOwnWindow(HWND window, HWND insertAfter);
 
     // Mouse and keyboard (CharacterWindowInput.cpp).
     void OnLeftButtonDown(WPARAM wParam, LPARAM lParam);
@@ -140,4 +164,9 @@ private:
     std::atomic<bool> m_soundOn{true};
     std::unique_ptr<CBalloonWindow> m_balloon;  // made by the first balloon shown
     std::atomic<HWND> m_balloonHandle{nullptr};
+    std::atomic<uint32_t> m_scalePercent{kWholePercent};
+    std::atomic<bool> m_clickThrough{false};
+    std::atomic<HWND> m_asideFor{nullptr};
+    bool m_ownZOrderChange = false;  // the window placing itself: not the client's z-order
+    std::unique_ptr<CFullScreenWatch> m_fullScreenWatch;  // while YieldToFullScreen is on
 };

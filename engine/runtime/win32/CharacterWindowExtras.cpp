@@ -2,6 +2,7 @@
 // client's thread, idling, showing and hiding the window for Show and Hide, and the balloon.
 #include "CBalloonWindow.h"
 #include "CCharacterWindow.h"
+#include "CFullScreenWatch.h"
 
 // The destructor of the balloon window needs its complete type.
 CCharacterWindow::~CCharacterWindow() {
@@ -33,6 +34,7 @@ void CCharacterWindow::ShowBalloon(BalloonKind kind, const BalloonStyle& style, 
     m_scene.RefreshFrameRect(m_player);
     m_balloon->Show(kind, style, page, m_scene.Rect(), m_scene.Scale().Dpi());
     m_balloonHandle.store(m_balloon->Handle());
+    KeepBalloonAside();
 }
 
 void CCharacterWindow::HideBalloon() {

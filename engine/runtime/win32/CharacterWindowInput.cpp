@@ -11,7 +11,15 @@
 #include "CodeModule.h"
 #include "IntegerConversion.h"
 
+namespace {
+
+bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+
+}  // namespace
+
 bool CCharacterWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Click-through: whatever mouse message still arrives is dropped, not reported.
+    if (IsClickThrough() && IsMouseMessage(message)) return true;
     switch (message) {
     case WM_LBUTTONDOWN:
         OnLeftButtonDown(wParam, lParam);

@@ -54,6 +54,9 @@ TEST_F(Character2Test, TheFirstInterfaceKeepsItsIdAndDispatchIdsAndTheNewMembers
     EXPECT_EQ(IdOf(hero2.Get(), L"Balloon"), 29);
     EXPECT_EQ(IdOf(hero2.Get(), L"Think"), 30);
     EXPECT_EQ(IdOf(hero2.Get(), L"IdleOn"), 31);
+    EXPECT_EQ(IdOf(hero2.Get(), L"YieldToFullScreen"), 32);
+    EXPECT_EQ(IdOf(hero2.Get(), L"ClickThrough"), 33);
+    EXPECT_EQ(IdOf(hero2.Get(), L"Scale"), 34);
     // A request through the first interface's vtable still counts and runs.
     EXPECT_EQ(Play(first.Get(), L"Wave"), 1);
     EXPECT_TRUE(WaitForEvent(kRequestCompleteEvent, 1));
@@ -190,4 +193,55 @@ TEST_F(Character2Test, IdleSettingsReadBackAndDoIdlePlaysOneOfThem) {
     EXPECT_EQ(id, 1);
     EXPECT_TRUE(WaitForEvent(kRequestCompleteEvent, 1));
     EXPECT_TRUE(HasEvent(sink.events, kRequestStartEvent, {1}));
+}
+
+TEST_F(Character2Test, NeighbourSettingsHaveDefaultsAndRefuseNonsense) {
+    LONG value = -1;
+    EXPECT_EQ(hero2->get_YieldToFullScreen(&value), S_OK);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(hero2->get_ClickThrough(&value), S_OK);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(hero2->get_Scale(&value), S_OK);
+    EXPECT_EQ(value, 100);
+    EXPECT_EQ(hero2->put_YieldToFullScreen(2), DISP_E_EXCEPTION);
+    EXPECT_EQ(TakeError().description, L"YieldToFullScreen must be 0 or 1");
+    EXPECT_EQ(hero2->put_ClickThrough(-1), DISP_E_EXCEPTION);
+    EXPECT_EQ(TakeError().description, L"ClickThrough must be 0 or 1");
+    for (const LONG refused : {24L, 401L, 0L, -200L}) {
+        EXPECT_EQ(hero2->put_Scale(refused), DISP_E_EXCEPTION) << refused;
+        const ReportedError error = TakeError();
+        EXPECT_EQ(error.description, L"Scale must be 25 to 400");
+        EXPECT_EQ(error.source, L"VimroGE.Character.1");
+    }
+    EXPECT_EQ(hero2->get_Scale(&value), S_OK);
+    EXPECT_EQ(value, 100) << "a refused value leaves it as it was";
+}
+
+TEST_F(Character2Test, ScaleSizesTheWindowAndClickThroughMakesItTransparentToTheMouse) {
+    LONG window = 0, width = 0, height = 0;
+    ASSERT_EQ(hero->get_hWnd(&window), S_OK);
+    const HWND handle = reinterpret_cast<HWND>(static_cast<LONG_PTR>(window));
+    ASSERT_EQ(hero2->put_Scale(200), S_OK);
+    EXPECT_EQ(hero->get_Width(&width), S_OK);
+    EXPECT_EQ(hero->get_Height(&height), S_OK);
+    EXPECT_EQ(width, 320);
+    EXPECT_EQ(height, 400);
+    ASSERT_EQ(hero2->put_Scale(25), S_OK);
+    hero->get_Width(&width);
+    EXPECT_EQ(width, 40);
+    ASSERT_EQ(hero2->put_Scale(100), S_OK);
+    hero->get_Height(&height);
+    EXPECT_EQ(height, 200);
+
+    EXPECT_EQ(GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    ASSERT_EQ(hero2->put_ClickThrough(1), S_OK);
+    EXPECT_NE(GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    LONG on = 0;
+    hero2->get_ClickThrough(&on);
+    EXPECT_EQ(on, 1);
+    ASSERT_EQ(hero2->put_ClickThrough(0), S_OK);
+    EXPECT_EQ(GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    ASSERT_EQ(hero2->put_YieldToFullScreen(1), S_OK);
+    hero2->get_YieldToFullScreen(&on);
+    EXPECT_EQ(on, 1);
 }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 
 #include "CharacterMessages.h"
 #include "DpiAwareness.h"
@@ -308,4 +310,34 @@ TEST(TwoMonitors, APerMonitorAwareClientAt144DpiSeesNaturalSizes) {
         EXPECT_FLOAT_EQ(character.Body().Position().x, 545.0f) << "3 shifts of 10 are 45 screen pixels";
     }
     SetThreadDpiAwarenessContext(previous);
+}
+
+// The client's size on top of the desktop's scale: at 200 % the window and every picture pixel
+// are twice what they are at 100 %, at 96 DPI and, on the two-monitor desktop, at 144 DPI.
+// VIMRO_HOLD_MS keeps the two characters on screen that long at the end, for a screenshot.
+TEST(Monitors, ACharacterAtTwiceItsSizeIsTwiceAsBigAtTheDesktopsScale) {
+    const ThreadAwareness aware(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    LiveCharacter plain, doubled;
+    plain.ShowAt(300.0f, 500.0f);
+    doubled.ShowAt(600.0f, 500.0f);
+    const DisplayScale base = plain.Body().Scale();
+    doubled.Body().SetScalePercent(200);
+    PumpFor(300);
+    const DisplayScale twice = doubled.Body().Scale();
+    EXPECT_EQ(twice, base.AtPercent(200));
+    const RECT small = WindowRect(plain.Window()), big = WindowRect(doubled.Window());
+    EXPECT_EQ(big.right - big.left, 2 * (small.right - small.left));
+    EXPECT_EQ(big.bottom - big.top, 2 * (small.bottom - small.top));
+    const int left = 600 - static_cast<int>(twice.Offset(kAnchor.x)), top = 500 - static_cast<int>(twice.Offset(kAnchor.y));
+    EXPECT_EQ(big.left, left) << "grown about the reference point";
+    const PictureCheck check = CheckScaledPicture(left, top, twice);
+    EXPECT_GT(check.inked, 0);
+    EXPECT_EQ(check.wrong, 0) << "every pixel a copy of the picture's, hard-edged";
+    std::printf("at %u DPI: %ld x %ld at 100 %%, %ld x %ld at 200 %%\n", base.Dpi(), small.right - small.left,
+                small.bottom - small.top, big.right - big.left, big.bottom - big.top);
+    if (const char* hold = std::getenv("VIMRO_HOLD_MS")) PumpFor(static_cast<DWORD>(std::atoi(hold)));
+    doubled.Body().SetScalePercent(100);
+    PumpFor(300);
+    const RECT back = WindowRect(doubled.Window());
+    EXPECT_EQ(back.right - back.left, small.right - small.left) << "back to the desktop's scale";
 }
