@@ -15,7 +15,12 @@ trap '"$root/cmake/wine-stop.sh" "$VIMRO_WINE_STATE"' EXIT
 winpath() { local path=$1; echo "Z:${path//\//\\}"; }
 fail() { echo "FAIL: $*"; exit 1; }
 # vimro's standard output and error, and its exit code, in $out and $code.
-vimro() { out=$("$runner" "$build/bin/vimro.exe" "$@" 2>&1 | tr -d '\r'); code=${PIPESTATUS[0]}; echo "vimro $*: [$code] $out"; }
+vimro() {
+  "$runner" "$build/bin/vimro.exe" "$@" >"$VIMRO_WINE_STATE/vimro.out" 2>&1
+  code=$?
+  out=$(tr -d '\r' <"$VIMRO_WINE_STATE/vimro.out")
+  echo "vimro $*: [$code] $out"
+}
 
 "$runner" regsvr32 /s "$(winpath "$build/bin/VimroGE.dll")" || fail "regsvr32"
 "$runner" reg delete 'HKCU\Software\VimroDesk' /f >/dev/null 2>&1
