@@ -2,6 +2,7 @@
 
 #include "FrameBuilder.h"
 #include "PipDrawing.h"
+#include "PipLife.h"
 #include "SoundNames.h"
 
 namespace {
@@ -37,24 +38,11 @@ CAnimation Stand() {
                              {rest, {350, {}, {}}}});
 }
 
-// A trot: diagonal leg pairs swing together, the body bobs as each pair passes under it.
+// The trot of PipTrotPose, moving right.
 CAnimation Walk() {
-    constexpr float kSwing = 0.38f;
     constexpr PointF kStride{6.0f, 0.0f};
-    const float swing[4] = {kSwing, 0.0f, -kSwing, 0.0f};
     std::vector<PipFrame> steps;
-    for (int i = 0; i < 4; ++i) {
-        PipPose pose;
-        const float a = swing[i];
-        pose.frontNear = {a, i == 1 ? 3.0f : 0.0f};
-        pose.backFar = {a, i == 1 ? 3.0f : 0.0f};
-        pose.frontFar = {-a, i == 3 ? 3.0f : 0.0f};
-        pose.backNear = {-a, i == 3 ? 3.0f : 0.0f};
-        pose.bodyRise = (i % 2 == 1) ? 1.0f : 0.0f;
-        pose.tailSwing = (i % 2 == 0) ? 0.25f : -0.2f;
-        pose.earSwing = (i % 2 == 1) ? 0.12f : 0.0f;
-        steps.push_back({pose, {100, kStride, i % 2 == 0 ? kStepSound : ""}});
-    }
+    for (int i = 0; i < 4; ++i) steps.push_back({PipTrotPose(i), {100, kStride, i % 2 == 0 ? kStepSound : ""}});
     return Animate("Walk", steps);
 }
 
@@ -107,7 +95,9 @@ CAnimation Kick() {
 CCharacterModel BuildPip() {
     CCharacterModel pip;
     pip.SetCharacterName("Pip");
-    for (CAnimation animation : {Stand(), Walk(), Wave(), Kick()}) {
+    std::vector<CAnimation> animations{Stand(), Walk(), Wave(), Kick()};
+    for (CAnimation& life : PipLifeAnimations()) animations.push_back(std::move(life));
+    for (CAnimation animation : animations) {
         const std::string name = animation.name;
         pip.FileAnimation(name, std::move(animation));
     }

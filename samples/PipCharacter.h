@@ -1,5 +1,6 @@
 #pragma once
-// The character "Pip": Stand, Walk, Wave and Kick (which hands over to the ball).
+// The character "Pip": Stand, Walk, Wave and Kick (which hands over to the ball), and the
+// animations of its desktop life (PipLife.h).
 #include "CCharacterModel.h"
 
 CCharacterModel BuildPip();

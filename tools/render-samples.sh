@@ -20,6 +20,10 @@ Pip Stand
 Pip Walk 120,0
 Pip Wave
 Pip Kick
+Pip IdleLook
+Pip IdleStretch
+Pip Sleep
+Pip WalkLeft -120,0
 Ball Stand
 Ball Walk 112,0
 Ball Bounce

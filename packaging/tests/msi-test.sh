@@ -38,6 +38,8 @@ step "registry before"
 # The script host registers its own type library on its first run: that run comes first.
 run not-installed.log cscript //nologo "$(winpath "$client")" removed
 grep -q 'ALL CHECKS PASSED' "$work/not-installed.log" || fail "the engine can be created before the install"
+# Every Windows user has a Run key (VimroDesk's "Start with Windows" writes a value into it).
+run run-key.log reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /f || fail "making the Run key"
 export_key HKCU user-before
 export_key 'HKLM\Software' machine-before
 # Another character's entry, made before the install: it must stay where it is.
@@ -54,14 +56,14 @@ install_seconds=$(echo "$(date +%s.%N) - $start" | bc)
 folder=$(ls -d "$VIMRO_WINE_STATE"/prefix/drive_c/users/*/AppData/Local/Programs/"$user_folder" 2>/dev/null)
 [ -n "$folder" ] || fail "nothing in %LOCALAPPDATA%\\Programs\\$user_folder"
 winfolder="C:$(echo "${folder#*/drive_c}" | tr / '\\')"
-for file in VimroGE.dll Tarvel.exe ruxtool.exe vgedemo.exe samples/Pip.rux samples/sounds/step.wav \
+for file in VimroGE.dll Tarvel.exe ruxtool.exe vgedemo.exe VimroDesk.exe vimro.exe samples/Pip.rux samples/sounds/step.wav \
   docs/client-guide.md sdk/VimroGE.idl sdk/examples/CMakeLists.txt; do
   [ -f "$folder/$file" ] || fail "the install has no $file"
 done
 menu_folder=VimroGE
 [ "$platform" = win32 ] && menu_folder="VimroGE (32-bit)"
 menu=$(ls -d "$VIMRO_WINE_STATE"/prefix/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/"$menu_folder")
-for link in Tarvel "VimroGE demo" "VimroGE guides"; do
+for link in Tarvel "VimroGE demo" "VimroGE guides" VimroDesk; do
   [ -f "$menu/$link.lnk" ] || fail "no Start-menu entry $link"
 done
 run list.log reg query 'HKCU\Software\Orvane\RUX'
@@ -98,6 +100,11 @@ run upgrade.log msiexec /i "$(winpath "$next_msi")" /qn || fail "the upgrade exi
 grep -q 'DisplayVersion.*99.0.0' "$work/products.log" || fail "the installed version is not 99.0.0"
 run list-upgraded.log reg query 'HKCU\Software\Orvane\RUX'
 [ "$(grep -c 'File_' "$work/list-upgraded.log")" -eq 3 ] || fail "the upgrade changed the number of list entries"
+
+step "VimroDesk's state and Run entry, as a user leaves them"
+run desk-state.log reg add 'HKCU\Software\VimroDesk\Characters' /v Pip /d "shown 300 400" /f || fail "writing a place"
+run desk-run.log reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v VimroDesk \
+  /d "\"$winfolder\\VimroDesk.exe\"" /f || fail "writing the Run entry"
 
 step "msiexec /x /qn"
 start=$(date +%s.%N)

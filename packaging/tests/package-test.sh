@@ -27,7 +27,7 @@ step "unpacking $(basename "$zip")"
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip") || fail "unpacking"
 folder=$(ls -d "$work"/unpacked/VimroGE-*)
-for file in VimroGE.dll Tarvel.exe ruxtool.exe vgedemo.exe register.cmd unregister.cmd install-character.vbs \
+for file in VimroGE.dll Tarvel.exe ruxtool.exe vgedemo.exe VimroDesk.exe vimro.exe register.cmd unregister.cmd install-character.vbs \
   remove-character.vbs README.txt samples/Pip.rux samples/Ball.rux samples/sounds/step.wav samples/sounds/bark.wav \
   samples/sounds/kick.wav samples/sounds/bounce.wav docs/client-guide.md docs/author-guide.md; do
   [ -f "$folder/$file" ] || fail "the package has no $file"

@@ -61,7 +61,8 @@ TEST_F(samples_Files, CharactersLoadWithTheirAnimations) {
     ASSERT_FALSE(s_ball.IsFailed());
     EXPECT_EQ(s_pip.CharacterName(), "Pip");
     EXPECT_EQ(s_ball.CharacterName(), "Ball");
-    EXPECT_EQ(AnimationNames(s_pip), (std::set<std::string>{"Kick", "Stand", "Walk", "Wave"}));
+    EXPECT_EQ(AnimationNames(s_pip), (std::set<std::string>{"IdleLook", "IdleStretch", "Kick", "Sleep", "Stand", "Walk",
+                                                             "WalkLeft", "Wave"}));
     EXPECT_EQ(AnimationNames(s_ball), (std::set<std::string>{"Bounce", "Stand", "Walk"}));
     for (const CCharacterModel* model : Both()) {
         for (const auto& [name, animation] : model->Animations()) EXPECT_GE(animation.frames.size(), 3u) << name;
@@ -92,6 +93,9 @@ TEST_F(samples_Files, OnlyWalksMoveAndThenOnlySideways) {
                 if (name == "Walk") {
                     EXPECT_GT(frame.shift.x, 3.0f);
                     EXPECT_LT(frame.shift.x, 12.0f);
+                } else if (name == "WalkLeft") {
+                    EXPECT_LT(frame.shift.x, -3.0f);
+                    EXPECT_GT(frame.shift.x, -12.0f);
                 } else {
                     EXPECT_EQ(frame.shift.x, 0.0f);
                 }
