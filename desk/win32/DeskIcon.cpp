@@ -1,36 +1,10 @@
 #include "DeskIcon.h"
 
+#include "ClientHandles.h"
+
 namespace {
 
-// A GDI object (bitmap, brush, pen) deleted with its owner.
-template <class Object>
-class GdiObject {
-public:
-    explicit GdiObject(Object object) : m_object(object) {}
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() {
-        if (m_object != nullptr) DeleteObject(m_object);
-    }
-    Object Get() const { return m_object; }
-
-private:
-    Object m_object;
-};
 using Bitmap = GdiObject<HBITMAP>;
-
-// An object selected into a drawing context until the owner goes.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(SelectObject(dc, object)) {}
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-    ~Selection() { SelectObject(m_dc, m_previous); }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
-};
 
 // A memory drawing context selecting one bitmap, both released with it.
 class Drawing {

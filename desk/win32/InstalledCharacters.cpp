@@ -6,6 +6,7 @@
 
 #include "Bstr.h"
 #include "ComPtr.h"
+#include "GraphicFileList.h"
 #include "VimroGE.h"
 #include "WideText.h"
 
@@ -16,24 +17,8 @@ namespace {
 constexpr LONG kMaxListed = 1000;
 constexpr LONG kMaxAnimations = 10000;
 
-com::ComPtr<IGraphicFiles> CreateFileList() {
-    com::ComPtr<IGraphicFiles> files;
-    CLSID classId{};
-    if (SUCCEEDED(CLSIDFromProgID(L"VimroGE.GraphicFiles", &classId))) {
-        CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphicFiles, files.PutVoid());
-    }
-    return files;
-}
-
-com::ComPtr<IGraphicFile> ItemAt(IGraphicFiles& files, LONG index) {
-    VARIANT position;
-    VariantInit(&position);
-    position.vt = VT_I4;
-    position.lVal = index;
-    com::ComPtr<IGraphicFile> file;
-    files.Item(position, file.Put());
-    return file;
-}
+using client::CreateFileList;
+using client::ItemAt;
 
 // The names in the VARIANT array getAnimationNames returns (BSTRs or VARIANTs of BSTR).
 std::vector<std::string> NamesIn(VARIANT& value) {

@@ -4,27 +4,13 @@
 
 #include <cstring>
 
+#include "ClientHandles.h"
 #include "DeskApp.h"
 #include "Forget.h"
 #include "SingleInstance.h"
 #include "WideText.h"
 
 namespace {
-
-// The calling thread in a single-threaded apartment for the owner's lifetime.
-class Apartment {
-public:
-    Apartment() : m_result(CoInitialize(nullptr)) {}
-    Apartment(const Apartment&) = delete;
-    Apartment& operator=(const Apartment&) = delete;
-    ~Apartment() {
-        if (SUCCEEDED(m_result)) CoUninitialize();
-    }
-    bool Ok() const { return SUCCEEDED(m_result); }
-
-private:
-    HRESULT m_result;
-};
 
 int RunMessageLoop() {
     MSG message;

@@ -3,7 +3,7 @@
 // ground), so that pictures of the run show the characters' transparency against colours
 // and not against a black screen. It is disabled, so that it is never activated and raised
 // over the characters when the active one hides; closing it ends the demo.
-#include "Handles.h"
+#include "ClientHandles.h"
 #include "StageLayout.h"
 
 class Backdrop {

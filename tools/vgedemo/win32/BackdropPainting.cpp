@@ -1,6 +1,6 @@
 #include "BackdropPainting.h"
 
-#include "Handles.h"
+#include "ClientHandles.h"
 
 namespace {
 

@@ -6,30 +6,11 @@
 
 #include "Bstr.h"
 #include "ComPtr.h"
+#include "GraphicFileList.h"
 #include "VimroGE.h"
 
-namespace {
-
-com::ComPtr<IGraphicFiles> CreateFileList() {
-    com::ComPtr<IGraphicFiles> files;
-    CLSID classId{};
-    if (SUCCEEDED(CLSIDFromProgID(L"VimroGE.GraphicFiles", &classId))) {
-        CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphicFiles, files.PutVoid());
-    }
-    return files;
-}
-
-com::ComPtr<IGraphicFile> ItemAt(IGraphicFiles& files, LONG index) {
-    VARIANT position;
-    VariantInit(&position);
-    position.vt = VT_I4;
-    position.lVal = index;
-    com::ComPtr<IGraphicFile> file;
-    files.Item(position, file.Put());
-    return file;
-}
-
-}  // namespace
+using client::CreateFileList;
+using client::ItemAt;
 
 std::optional<std::wstring> InstalledFileOf(const std::wstring& characterName) {
     const com::ComPtr<IGraphicFiles> files = CreateFileList();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Demo.h"
-#include "Handles.h"
+#include "ClientHandles.h"
 #include "QuitSignals.h"
 
 int main(int argc, char** argv) {

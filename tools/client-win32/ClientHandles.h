@@ -1,5 +1,6 @@
 #pragma once
-// Owners of the few Windows resources the demo holds: each is released when its owner goes.
+// Owners of the few Windows resources the sample clients hold (the demo, VimroDesk): each is
+// released when its owner goes.
 #include <windows.h>
 
 #include <objbase.h>
