@@ -12,7 +12,7 @@ constexpr int kBounceHeight = 88;
 constexpr float kBounceGround = kBounceHeight - 2;
 
 CFrame RestingFrame(const BallPose& pose, const FrameTiming& timing) {
-    return MakeFrame(DrawBall(pose, kBallSize, kBallSize, kBallAnchor.y), kBallAnchor, timing);
+    return MakeFrame(DrawSoftBall(pose, kBallSize, kBallSize, kBallAnchor.y), kBallAnchor, timing);
 }
 
 // Rocks a little on the spot.
@@ -52,8 +52,8 @@ CAnimation Bounce() {
     const PointF anchor{kBounceWidth / 2.0f, kBounceGround};
     std::vector<CFrame> frames;
     for (const Step& step : steps) {
-        const Canvas canvas = DrawBall({0.0f, step.squash, step.height}, kBounceWidth, kBounceHeight, kBounceGround);
-        frames.push_back(MakeFrame(canvas, anchor, {step.time, {}, step.sound}));
+        const SoftPicture picture = DrawSoftBall({0.0f, step.squash, step.height}, kBounceWidth, kBounceHeight, kBounceGround);
+        frames.push_back(MakeFrame(picture, anchor, {step.time, {}, step.sound}));
     }
     return MakeAnimation("Bounce", std::move(frames));
 }

@@ -24,13 +24,26 @@ Polygon Wedge(Vec2 centre, Vec2 radii, float from, float to) {
     return Polygon(std::move(points));
 }
 
+// At rest the shadow is a little wider than the ball; it shrinks and fades as the ball rises.
+constexpr float kShadowOpacity = 0.5f;
+constexpr float kShadowDepth = 2.0f;     // half its height: it stays off the picture's last row
+constexpr float kShadowFadeHeight = 30.0f;
+
+struct BallPlace {
+    Vec2 centre, radii;
+};
+
+BallPlace PlaceBall(const BallPose& pose, int width, float groundY) {
+    const float stretch = 1.0f + pose.squash;
+    const Vec2 radii{kBallRadius * stretch, kBallRadius / stretch};
+    return {{width / 2.0f, groundY - pose.height - radii.y - kBallOutline}, radii};
+}
+
 }  // namespace
 
 Canvas DrawBall(const BallPose& pose, int width, int height, float groundY) {
     Canvas canvas(width, height);
-    const float stretch = 1.0f + pose.squash;
-    const Vec2 radii{kBallRadius * stretch, kBallRadius / stretch};
-    const Vec2 centre{width / 2.0f, groundY - pose.height - radii.y - kBallOutline};
+    const auto [centre, radii] = PlaceBall(pose, width, groundY);
     const Ellipse ball(centre, radii);
     canvas.FillOutlined(ball, SpherePaint(centre, radii, 0, kWhite, kGloss), kBallOutline, kOutline);
     const float sector = 2 * kPi / kBallSectors;
@@ -46,4 +59,13 @@ Canvas DrawBall(const BallPose& pose, int width, int height, float groundY) {
     const Vec2 shine = centre + Vec2{-radii.x * 0.42f, -radii.y * 0.5f};
     canvas.Fill(Ellipse(shine, radii * 0.17f, -0.6f), Flat(kWhite), Blend::Inside, 0.75f);
     return canvas;
+}
+
+SoftPicture DrawSoftBall(const BallPose& pose, int width, int height, float groundY) {
+    const auto [centre, radii] = PlaceBall(pose, width, groundY);
+    const float nearness = kShadowFadeHeight / (kShadowFadeHeight + pose.height);
+    const GroundShadow shadow{{width / 2.0f, groundY - 0.5f},
+                              {(kBallRadius + kBallOutline) * (0.6f + 0.5f * nearness), kShadowDepth},
+                              kShadowOpacity * nearness};
+    return SoftenEdges(DrawBall(pose, width, height, groundY), Ellipse(centre, radii), kBallOutline, kOutline, shadow);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Ball, a glossy beach ball seen along its axis, so that rolling turns its stripes on screen.
 #include "Canvas.h"
+#include "SoftEdges.h"
 
 struct BallPose {
     float rotation = 0.0f;  // radians, clockwise: rolling to the right
@@ -15,3 +16,6 @@ constexpr int kBallSectors = 8;         // stripes alternate colour and white
 
 // The ball standing on a ground line groundY pixels down a picture of the given size.
 Canvas DrawBall(const BallPose& pose, int width, int height, float groundY);
+// The same with antialiased edges and a soft shadow on the ground, fainter and smaller the
+// higher the ball is: the picture the character uses.
+SoftPicture DrawSoftBall(const BallPose& pose, int width, int height, float groundY);

@@ -3,25 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr int kSamplesPerAxis = 4;
-constexpr float kSampleWeight = 1.0f / (kSamplesPerAxis * kSamplesPerAxis);
-
-// Fraction of pixel (x, y) that the grown shape covers.
-float Coverage(const Shape& shape, float grow, int x, int y) {
-    int inside = 0;
-    for (int j = 0; j < kSamplesPerAxis; ++j) {
-        for (int i = 0; i < kSamplesPerAxis; ++i) {
-            const Vec2 p{x + (i + 0.5f) / kSamplesPerAxis, y + (j + 0.5f) / kSamplesPerAxis};
-            if (shape.Contains(p, grow)) ++inside;
-        }
-    }
-    return static_cast<float>(inside) * kSampleWeight;
-}
-
-}  // namespace
-
 Canvas::Canvas(int width, int height, Rgb8 background)
     : m_width(std::max(width, 0)),
       m_height(std::max(height, 0)),
@@ -60,7 +41,7 @@ void Canvas::Cover(const Shape& shape, float grow, const Paint& paint, Blend ble
     const int bottom = std::min(m_height - 1, static_cast<int>(std::ceil(box.bottom)));
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
-            const float coverage = Coverage(shape, grow, x, y);
+            const float coverage = CoveredFraction(shape, grow, x, y);
             if (coverage > 0.0f) CoverPixel(x, y, coverage, paint({x + 0.5f, y + 0.5f}), blend, opacity);
         }
     }

@@ -7,6 +7,7 @@
 #include "CAnimation.h"
 #include "CFrame.h"
 #include "Canvas.h"
+#include "SoftEdges.h"
 
 struct FrameTiming {
     uint32_t displayTime = 100;  // milliseconds
@@ -16,4 +17,6 @@ struct FrameTiming {
 
 // A frame holding the canvas as a 24-bit picture with the given reference point.
 CFrame MakeFrame(const Canvas& canvas, PointF anchor, const FrameTiming& timing);
+// The same as a 32-bit picture with its opacity.
+CFrame MakeFrame(const SoftPicture& picture, PointF anchor, const FrameTiming& timing);
 CAnimation MakeAnimation(const std::string& name, std::vector<CFrame> frames);

@@ -81,3 +81,16 @@ std::vector<Vec2> QuadraticCurve(Vec2 from, Vec2 control, Vec2 to, int segments)
     }
     return points;
 }
+
+float CoveredFraction(const Shape& shape, float grow, int x, int y) {
+    constexpr int kSamplesPerAxis = 4;
+    constexpr float kSampleWeight = 1.0f / (kSamplesPerAxis * kSamplesPerAxis);
+    int inside = 0;
+    for (int j = 0; j < kSamplesPerAxis; ++j) {
+        for (int i = 0; i < kSamplesPerAxis; ++i) {
+            const Vec2 p{x + (i + 0.5f) / kSamplesPerAxis, y + (j + 0.5f) / kSamplesPerAxis};
+            if (shape.Contains(p, grow)) ++inside;
+        }
+    }
+    return static_cast<float>(inside) * kSampleWeight;
+}

@@ -53,6 +53,8 @@ private:
     std::vector<Vec2> m_points;
 };
 
+// Fraction of pixel (x, y) that the grown shape covers, sampled 4 x 4 times.
+float CoveredFraction(const Shape& shape, float grow, int x, int y);
 float DistanceToSegment(Vec2 p, Vec2 a, Vec2 b);
 // Points along a quadratic Bezier curve, ends included.
 std::vector<Vec2> QuadraticCurve(Vec2 from, Vec2 control, Vec2 to, int segments);

@@ -125,7 +125,8 @@ TEST_F(samples_Files, PicturesAreDrawnCharactersOnTheKeyColour) {
             for (size_t i = 0; i < animation.frames.size(); ++i) {
                 SCOPED_TRACE(model->CharacterName() + " " + name + " frame " + std::to_string(i));
                 const CFrame& frame = animation.frames[i];
-                EXPECT_EQ(frame.image.BitCount(), 24);
+                // Ball's pictures carry an opacity per pixel, Pip's are keyed only.
+                EXPECT_EQ(frame.image.BitCount(), model == &s_ball ? 32 : 24);
                 EXPECT_TRUE(frame.image.MatchesHeader());
                 const RgbaPixels pixels = PixelsOf(frame);
                 ASSERT_GT(pixels.width, 0);
@@ -137,6 +138,32 @@ TEST_F(samples_Files, PicturesAreDrawnCharactersOnTheKeyColour) {
                 EXPECT_TRUE(holes.empty()) << holes.size() << " enclosed key pixels, the first at "
                                            << holes.front().first << "," << holes.front().second;
             }
+        }
+    }
+}
+
+TEST_F(samples_Files, BallHasSoftEdgesAndShadowOverTheKeyColour) {
+    for (const auto& [name, animation] : s_ball.Animations()) {
+        for (size_t i = 0; i < animation.frames.size(); ++i) {
+            SCOPED_TRACE(name + " frame " + std::to_string(i));
+            const CFrame& frame = animation.frames[i];
+            const RgbaPixels pixels = PixelsOf(frame);
+            ASSERT_EQ(pixels.channels, 4);
+            int soft = 0, opaque = 0, softOnGround = 0;
+            for (int y = 0; y < pixels.height; ++y) {
+                for (int x = 0; x < pixels.width; ++x) {
+                    const uint8_t opacity = pixels.pixels[(static_cast<size_t>(y) * pixels.width + x) * 4 + 3];
+                    // Opacity 0 exactly where a reader ignoring opacity sees the key colour.
+                    EXPECT_EQ(opacity == 0, IsKeyPixel(pixels, x, y)) << x << "," << y;
+                    opaque += opacity == 255;
+                    soft += opacity != 0 && opacity != 255;
+                    softOnGround += opacity != 0 && opacity != 255 && std::abs(y + 0.5f - frame.anchor.y) < 1.0f;
+                }
+            }
+            // A rim of soft pixels around a solid ball, and the shadow's on the ground line.
+            EXPECT_GT(opaque, pixels.width * pixels.height / 8);
+            EXPECT_GT(soft, 60);
+            EXPECT_GE(softOnGround, 8);
         }
     }
 }
@@ -162,10 +189,10 @@ TEST_F(samples_Files, BounceLeavesTheGroundAndComesBack) {
     int highest = 0;
     for (const CFrame& frame : bounce.frames) {
         const RgbaPixels pixels = PixelsOf(frame);
-        highest = std::max(highest, static_cast<int>(frame.anchor.y) - LowestPaintedRow(pixels));
+        highest = std::max(highest, static_cast<int>(frame.anchor.y) - LowestOpaqueRow(pixels));
     }
     EXPECT_GT(highest, 20);
-    EXPECT_NEAR(LowestPaintedRow(PixelsOf(bounce.frames.back())), bounce.frames.back().anchor.y, 2.0f);
+    EXPECT_NEAR(LowestOpaqueRow(PixelsOf(bounce.frames.back())), bounce.frames.back().anchor.y, 2.0f);
 }
 
 TEST_F(samples_Files, SoundsNamedByFramesExistAndAllAreUsed) {

@@ -78,6 +78,17 @@ int LowestPaintedRow(const RgbaPixels& picture) {
     return -1;
 }
 
+int LowestOpaqueRow(const RgbaPixels& picture) {
+    for (int y = picture.height - 1; y >= 0; --y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const size_t at = (static_cast<size_t>(y) * picture.width + x) * picture.channels;
+            const bool opaque = picture.channels != 4 || picture.pixels[at + 3] == 255;
+            if (opaque && !IsKeyPixel(picture, x, y)) return y;
+        }
+    }
+    return -1;
+}
+
 namespace {
 
 uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {

@@ -20,6 +20,8 @@ bool BorderIsKey(const RgbaPixels& picture);
 int PaintedPixelCount(const RgbaPixels& picture);
 // The lowest row holding a painted pixel, or -1 when nothing is painted.
 int LowestPaintedRow(const RgbaPixels& picture);
+// The same counting only fully opaque pixels: the character without its soft shadow.
+int LowestOpaqueRow(const RgbaPixels& picture);
 
 struct WavInfo {
     uint16_t format = 0, channels = 0, bitsPerSample = 0, blockAlign = 0;
