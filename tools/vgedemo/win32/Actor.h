@@ -9,7 +9,7 @@
 #include "ComPtr.h"
 #include "EventPrinter.h"
 #include "Narrator.h"
-#include "SinkConnection.h"
+#include "EventConnection.h"
 #include "StageLayout.h"
 #include "VimroGE.h"
 
@@ -44,6 +44,6 @@ private:
     std::string m_name;
     com::ComPtr<ICharacter> m_character;
     EventPrinter m_events;          // before the connection: it outlives it
-    SinkConnection m_connection;
+    EventConnection m_connection;
     const Narrator& m_narrator;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // A sink of one character's _ICharacterEvents: prints each event as it comes, remembers the
 // completed requests and lets the demo react to the events it cares about.
-#include "PlatformHeaders.h"
+#include "EventSinkBase.h"
 
 #include <functional>
 #include <set>
@@ -11,26 +11,16 @@
 #include "EventLog.h"
 #include "Narrator.h"
 
-class EventPrinter final : public IDispatch {
+class EventPrinter final : public EventSinkBase {
 public:
     using Reaction = std::function<void(int32_t eventId, const std::vector<int32_t>& arguments)>;
 
     EventPrinter(std::string who, const Narrator& narrator) : m_who(std::move(who)), m_narrator(narrator) {}
-    EventPrinter(const EventPrinter&) = delete;
-    EventPrinter& operator=(const EventPrinter&) = delete;
 
     void SetReaction(Reaction reaction) { m_reaction = std::move(reaction); }
     EventLog& Log() { return m_log; }
     bool HasCompleted(int32_t requestId) const { return m_completed.count(requestId) != 0; }
 
-    // IUnknown: the object belongs to its owner, who keeps it until the connection is gone.
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++m_references; }
-    STDMETHODIMP_(ULONG) Release() override { return --m_references; }
-    // IDispatch: only Invoke is called for events.
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*,
                         UINT*) override;
 
@@ -40,5 +30,4 @@ private:
     EventLog m_log;
     std::set<int32_t> m_completed;
     Reaction m_reaction;
-    ULONG m_references = 1;
 };
