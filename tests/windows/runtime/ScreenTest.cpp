@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CharacterMessages.h"
+#include "BackdropWindow.h"
 #include "LiveCharacter.h"
 #include "ScopedHandles.h"
 #include "TestCharacters.h"
@@ -20,33 +21,6 @@ using test_characters::PicturePixel;
 namespace {
 
 constexpr COLORREF kBackdropColour = RGB(20, 40, 230);
-
-// A plain blue window below the characters, so that the desktop has a known colour.
-class Backdrop {
-public:
-    Backdrop() : m_brush(CreateSolidBrush(kBackdropColour)) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = m_brush;
-        windowClass.lpszClassName = "VimroTestBackdrop";
-        RegisterClassA(&windowClass);
-        m_window.Reset(CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 800,
-                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-        UpdateWindow(m_window.Get());
-    }
-    Backdrop(const Backdrop&) = delete;
-    Backdrop& operator=(const Backdrop&) = delete;
-    ~Backdrop() {
-        m_window.Reset();
-        UnregisterClassA("VimroTestBackdrop", GetModuleHandleA(nullptr));
-        DeleteObject(m_brush);
-    }
-
-private:
-    HBRUSH m_brush;
-    UniqueWindow m_window;
-};
 
 COLORREF ToColorRef(uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
@@ -146,7 +120,7 @@ TEST(LayeredScreen, WindowFollowsTheReferencePoint) {
 }
 
 TEST(LayeredScreen, ShowsThePictureAndTheDesktopThroughTheKeyColour) {
-    const Backdrop backdrop;
+    const BackdropWindow backdrop(kBackdropColour);
     LiveCharacter character;
     character.ShowAt(300.0f, 400.0f);
     ExpectPictureOnScreen(280, 340);
@@ -163,7 +137,7 @@ TEST(LayeredScreen, ShowsThePictureAndTheDesktopThroughTheKeyColour) {
 
 // An idle tick presents only when the picture would move; the screen keeps showing it.
 void ExpectIdlePresentsOnlyChanges(CharacterThreadOptions options) {
-    const Backdrop backdrop;
+    const BackdropWindow backdrop(kBackdropColour);
     LiveCharacter character(options);
     character.ShowAt(300.0f, 400.0f);
     const unsigned shown = character.Body().PresentCount();
@@ -204,7 +178,7 @@ TEST(RegionScreen, WindowRegionIsThePicturesVisiblePixels) {
 }
 
 TEST(RegionScreen, ShowsOnlyThePicturesPixels) {
-    const Backdrop backdrop;
+    const BackdropWindow backdrop(kBackdropColour);
     LiveCharacter character(RegionMode());
     character.ShowAt(300.0f, 400.0f);
     ExpectPictureOnScreen(280, 340);

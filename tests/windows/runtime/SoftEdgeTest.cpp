@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "BackdropWindow.h"
 #include "LiveCharacter.h"
 #include "PictureDecoder.h"
 #include "ScopedHandles.h"
@@ -51,33 +52,6 @@ std::string SaveRampCharacter(const std::string& name, bool withOpacity) {
     if (!model.Save(path)) throw std::runtime_error("cannot save the ramp character");
     return path;
 }
-
-// A plain window of the backdrop colour below everything else.
-class Backdrop {
-public:
-    Backdrop() : m_brush(CreateSolidBrush(kBackdrop)) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = m_brush.Get();
-        windowClass.lpszClassName = "VimroSoftEdgeBackdrop";
-        RegisterClassA(&windowClass);
-        m_window.Reset(CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 800,
-                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-        UpdateWindow(m_window.Get());
-    }
-    Backdrop(const Backdrop&) = delete;
-    Backdrop& operator=(const Backdrop&) = delete;
-    // The class goes with the window, so that the next backdrop's class has its own brush.
-    ~Backdrop() {
-        m_window.Reset();
-        UnregisterClassA("VimroSoftEdgeBackdrop", GetModuleHandleA(nullptr));
-    }
-
-private:
-    UniqueBrush m_brush;
-    UniqueWindow m_window;
-};
 
 int Channel(COLORREF colour, int index) { return static_cast<int>((colour >> (8 * index)) & 0xFF); }
 
@@ -161,7 +135,7 @@ const std::string& KeyedRampFile() {
 }  // namespace
 
 TEST(SoftEdges, TheDisplayBlendsAControlWindow) {
-    const Backdrop backdrop;
+    const BackdropWindow backdrop(kBackdrop);
     PumpFor(200);
     const COLORREF shown = ControlWindowColour();
     const COLORREF expected = RGB(128 + 20 * 127 / 255, 40 * 127 / 255, 230 * 127 / 255);
@@ -170,7 +144,7 @@ TEST(SoftEdges, TheDisplayBlendsAControlWindow) {
 }
 
 TEST(SoftEdges, AnOpacityRampBlendsWithTheDesktopAt96Dpi) {
-    const Backdrop backdrop;
+    const BackdropWindow backdrop(kBackdrop);
     LiveCharacter character;
     ASSERT_TRUE(character.Body().LoadCharacterFile(RampFile()));
     character.ShowAt(300.0f, 400.0f);
@@ -190,7 +164,7 @@ TEST(SoftEdges, AnOpacityRampBlendsWithTheDesktopAt96Dpi) {
 }
 
 TEST(SoftEdges, AnOpacityRampBlendsWithTheDesktopAt144Dpi) {
-    const Backdrop backdrop;
+    const BackdropWindow backdrop(kBackdrop);
     // The character window takes its DPI from the test (Wine has one DPI); a per-monitor-aware
     // thread, as a client's, makes the character draw at it.
     const DPI_AWARENESS_CONTEXT previous = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
@@ -220,7 +194,7 @@ TEST(SoftEdges, AnOpacityRampBlendsWithTheDesktopAt144Dpi) {
 }
 
 TEST(SoftEdges, FourthBytesAllZeroShowTheKeyedPixelsAsBefore) {
-    const Backdrop backdrop;
+    const BackdropWindow backdrop(kBackdrop);
     LiveCharacter character;
     ASSERT_TRUE(character.Body().LoadCharacterFile(RampFile()));
     character.ShowAt(300.0f, 400.0f);
